@@ -1,0 +1,87 @@
+// The windows-1251 code page: bytes 0x80..0xFF and their Unicode code points.
+#include "Cp1251.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace kvardelon {
+
+namespace {
+
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+// The UTF-8 form of every byte, worked out once. Four bytes are stored so that a
+// form is copied whole, whatever its length.
+struct Utf8Form {
+    std::array<char, 4> bytes;
+    std::size_t length;
+};
+
+constexpr Utf8Form utf8Form(char16_t codePoint)
+{
+    if (codePoint < 0x80)
+        return {{static_cast<char>(codePoint), 0, 0, 0}, 1};
+    // Every code point of the table lies below U+10000: two or three bytes.
+    if (codePoint < 0x800)
+        return {{static_cast<char>(0xC0 | (codePoint >> 6)), static_cast<char>(0x80 | (codePoint & 0x3F)), 0, 0}, 2};
+    return {{static_cast<char>(0xE0 | (codePoint >> 12)), static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+             static_cast<char>(0x80 | (codePoint & 0x3F)), 0},
+            3};
+}
+
+constexpr std::array<Utf8Form, 256> kUtf8Forms = [] {
+    std::array<Utf8Form, 256> forms{};
+    for (std::size_t byte = 0; byte < 0x80; ++byte)
+        forms[byte] = utf8Form(static_cast<char16_t>(byte));
+    for (std::size_t byte = 0x80; byte < 0x100; ++byte)
+        forms[byte] = utf8Form(kUpperHalf[byte - 0x80]);
+    return forms;
+}();
+
+}  // namespace
+
+char* writeCp1251AsUtf8(std::string_view bytes, char* out)
+{
+    // A form is copied whole, four bytes, and the pointer moves on by its length.
+    for (const char c : bytes) {
+        const Utf8Form& form = kUtf8Forms[static_cast<std::uint8_t>(c)];
+        std::memcpy(out, form.bytes.data(), form.bytes.size());
+        out += form.length;
+    }
+    return out;
+}
+
+void appendCp1251AsUtf8(std::string& out, std::string_view bytes)
+{
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size() * kMaxUtf8PerCp1251Byte + 1);
+    char* end = writeCp1251AsUtf8(bytes, out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+std::string cp1251ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    appendCp1251AsUtf8(out, bytes);
+    return out;
+}
+
+}  // namespace kvardelon
