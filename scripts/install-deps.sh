@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang
     libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-qpa-plugins fonts-liberation2
 )
 
 missing=()

@@ -1,0 +1,88 @@
+// Twips, colours, fonts and the common look of the windows.
+#include "Toolkit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QStyleFactory>
+
+namespace kvardelon {
+
+QColor fromBgr(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QFont msSansSerif(double pointSize, bool underline)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setUnderline(underline);
+    return font;
+}
+
+QIcon gameIcon()
+{
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "256"})
+        icon.addFile(QStringLiteral(":/images/icon%1.png").arg(QLatin1String(size)));
+    return icon;
+}
+
+void applyLook(QApplication& app)
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
+    QFont font(QString::fromLatin1(kDefaultFamily), kDefaultPointSize);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+
+    const QColor button(0x22, 0x30, 0x6A);
+    const QColor dimmed(0x80, 0x88, 0xA8);
+    QPalette palette;
+    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::WindowText, kDefaultText);
+    palette.setColor(QPalette::Base, QColor(0xF7, 0xF7, 0xF7));
+    palette.setColor(QPalette::Text, QColor(0x10, 0x10, 0x10));
+    palette.setColor(QPalette::Button, button);
+    palette.setColor(QPalette::ButtonText, kDefaultText);
+    palette.setColor(QPalette::Highlight, QColor(0xE0, 0xA0, 0x20));
+    palette.setColor(QPalette::HighlightedText, QColor(0x10, 0x10, 0x10));
+    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1));
+    palette.setColor(QPalette::ToolTipText, QColor(0x10, 0x10, 0x10));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, dimmed);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
+    palette.setColor(QPalette::Disabled, QPalette::Button, button.darker(130));
+    app.setPalette(palette);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, Twips place, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(place.pixels());
+    label->setText(caption);
+    return label;
+}
+
+void setTextColour(QLabel* label, QColor colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace kvardelon

@@ -1,0 +1,66 @@
+// The thin layer between the game's window descriptions and Qt: twips, colours, fonts, the look.
+#pragma once
+
+#include "WindowOps.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+class QApplication;
+class QLabel;
+class QWidget;
+
+namespace kvardelon {
+
+// 15 twips make one pixel at 96 dots per inch.
+constexpr int twips(int value)
+{
+    return value / 15;
+}
+
+// A control's place in twips, as the window descriptions give it.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    QRect pixels() const { return {twips(left), twips(top), twips(width), twips(height)}; }
+};
+
+// A colour written 0xBBGGRR: blue in the high byte, red in the low byte.
+QColor fromBgr(Colour colour);
+
+QString toQString(std::string_view utf8);
+
+// The background every window shares: dark enough that every ladder colour, at rest
+// and passed, stands out at 3:1 or better, and the default text at 4.5:1.
+inline constexpr QColor kBackground{0x0B, 0x10, 0x30};
+inline constexpr QColor kDefaultText{0xF2, 0xF2, 0xF2};
+
+// The face every window's text uses, installed with the game's packages.
+inline constexpr const char* kDefaultFamily = "Liberation Sans";
+inline constexpr int kDefaultPointSize = 9;
+
+// "MS Sans Serif" in the Cyrillic character set, as the titles ask for it; drawn in the
+// closest installed face.
+QFont msSansSerif(double pointSize, bool underline = false);
+
+// The fir tree on snow: the main window's icon, at 16 and 32 pixels and larger.
+QIcon gameIcon();
+
+// Style, palette and fonts for the whole application.
+void applyLook(QApplication& app);
+
+// A label that shows its caption as plain text, top-aligned and wrapped at words.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, Twips place,
+                  Qt::Alignment alignment = Qt::AlignLeft);
+
+void setTextColour(QLabel* label, QColor colour);
+
+}  // namespace kvardelon
