@@ -1,0 +1,85 @@
+// The windows under test, with a recording platform.
+#include "TestForms.h"
+
+#include "Controls.h"
+#include "Toolkit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace kvardelon::test {
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QRect clientGeometry(const Form& form)
+{
+    return form.window()->geometry();
+}
+
+TestForms::TestForms(QuestionBank bank)
+{
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()); app != nullptr)
+        applyLook(*app);
+    random_ = std::make_unique<ClockSeededRandom>([this] { return clock; });
+    Platform platform;
+    platform.openUrl = [this](const QString& address) { openedUrls << address; };
+    platform.reportFatal = [this](const QString& message) { fatalMessages << message; };
+    platform.endProcess = [this](int status) { endings << status; };
+    forms_ = std::make_unique<Forms>(*random_, std::move(platform), std::move(bank));
+    forms_->form1.show();
+}
+
+void TestForms::click(Form& form, const char* name)
+{
+    auto* button = form.control<QWidget>(name);
+    QVERIFY2(button != nullptr, name);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    settle();
+}
+
+void TestForms::answerCorrectly()
+{
+    const QByteArray name = "Command" + QByteArray::number(form1().state().gintO);
+    click(form1(), name.constData());
+}
+
+int TestForms::wrongAnswer() const
+{
+    return forms_->form1.state().gintO == 1 ? 2 : 1;
+}
+
+void TestForms::playTo(int step)
+{
+    click(form1(), "Picture4");
+    while (form1().state().gintK < step)
+        answerCorrectly();
+}
+
+QString TestForms::labelText(Form& form, const char* name)
+{
+    auto* label = form.control<QLabel>(name);
+    return label != nullptr ? label->text() : QStringLiteral("<no label %1>").arg(QLatin1String(name));
+}
+
+QString TestForms::buttonCaption(Form& form, const char* name)
+{
+    auto* button = form.control<CaptionButton>(name);
+    return button != nullptr ? button->caption() : QStringLiteral("<no button %1>").arg(QLatin1String(name));
+}
+
+}  // namespace kvardelon::test
