@@ -47,11 +47,11 @@ void Form1::build(QWidget& client)
     client.window()->setWindowIcon(gameIcon());
 
     // In tab order: the answers, the question and the ladder, the lifelines, the buttons, new game.
-    commands_[0] = new CaptionButton(w, "Command1", {}, {120, 5400, 3375, 735});
-    commands_[1] = new CaptionButton(w, "Command2", {}, {3600, 5400, 3375, 735});
-    commands_[2] = new CaptionButton(w, "Command3", {}, {120, 6240, 3375, 735});
-    commands_[3] = new CaptionButton(w, "Command4", {}, {3600, 6240, 3375, 735});
-    labels_[0] = makeLabel(w, "Label1", {}, {120, 4560, 5535, 735});
+    commands_[0] = new CaptionButton(w, "Command1", {}, kAnswerPlaces[0]);
+    commands_[1] = new CaptionButton(w, "Command2", {}, kAnswerPlaces[1]);
+    commands_[2] = new CaptionButton(w, "Command3", {}, kAnswerPlaces[2]);
+    commands_[3] = new CaptionButton(w, "Command4", {}, kAnswerPlaces[3]);
+    labels_[0] = makeLabel(w, "Label1", {}, kQuestionPlace);
     for (int step = 1; step <= kTopStep; ++step) {
         QLabel* label = makeLabel(w, labelName(step + 1).constData(), QString::fromLatin1(ladderStep(step).caption),
                                   ladderPlace(step), Qt::AlignHCenter);

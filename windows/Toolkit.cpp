@@ -19,6 +19,13 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+QFont defaultFont()
+{
+    QFont font(QString::fromLatin1(kDefaultFamily), kDefaultPointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 QFont msSansSerif(double pointSize, bool underline)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -39,9 +46,7 @@ QIcon gameIcon()
 void applyLook(QApplication& app)
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
-    QFont font(QString::fromLatin1(kDefaultFamily), kDefaultPointSize);
-    font.setStyleHint(QFont::SansSerif);
-    QApplication::setFont(font);
+    QApplication::setFont(defaultFont());
 
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);

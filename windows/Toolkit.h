@@ -47,6 +47,9 @@ inline constexpr QColor kDefaultText{0xF2, 0xF2, 0xF2};
 inline constexpr const char* kDefaultFamily = "Liberation Sans";
 inline constexpr int kDefaultPointSize = 9;
 
+// The window's default font, which all text without a font of its own uses.
+QFont defaultFont();
+
 // "MS Sans Serif" in the Cyrillic character set, as the titles ask for it; drawn in the
 // closest installed face.
 QFont msSansSerif(double pointSize, bool underline = false);

@@ -1,0 +1,51 @@
+// Every question and answer of the shipped bank fits its control in the game's own font.
+#include "TextFit.h"
+#include "Toolkit.h"
+
+#include "QuestionBank.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace kvardelon;
+
+class TextFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        applyLook(*qApp);
+        QCOMPARE(QFontInfo(defaultFont()).family(), QString::fromLatin1(kDefaultFamily));
+    }
+
+    void theMeasureTellsTooLongFromShortEnough()
+    {
+        QVERIFY(questionFits(QStringLiteral("Какая река протекает через Москву?")));
+        QVERIFY(!questionFits(QString(400, QLatin1Char('W'))));
+        QVERIFY(!questionFits(QStringLiteral("Слово ").repeated(40)));
+        QVERIFY(answerFits(QStringLiteral("Москва")));
+        QVERIFY(!answerFits(QStringLiteral("Длинный ответ ").repeated(8)));
+    }
+
+    void everyShippedTextFitsItsControl()
+    {
+        const QuestionBank bank;  // data/ in the current directory: the shipped bank
+        for (int step = 1; step <= 15; ++step) {
+            BankFileReader reader(bank.fileName(step), step);
+            std::string line;
+            for (int index = 0; index < kRecordsDrawnFrom * kLinesPerRecord && reader.nextLine(line); ++index) {
+                const QString text = QString::fromStdString(line);
+                const int field = index % kLinesPerRecord;
+                const QString where = QStringLiteral("qw%1.txt:%2: %3").arg(step).arg(index + 1).arg(text);
+                if (field == 0)
+                    QVERIFY2(questionFits(text), qPrintable(where));
+                else if (field <= 4)
+                    QVERIFY2(answerFits(text), qPrintable(where));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TextFitTest)
+#include "TextFitTest.moc"
