@@ -213,6 +213,22 @@ private slots:
         QCOMPARE(about.control<QLabel>("lblurl")->cursor().shape(), Qt::PointingHandCursor);
     }
 
+    void picturesHaveSharpTwinsForScreensScaledTwice()
+    {
+        const QList<std::pair<QString, QSize>> pictures = {{QStringLiteral(":/images/fiftyfifty.png"), {147, 105}},
+                                                           {QStringLiteral(":/images/friend.png"), {152, 193}},
+                                                           {QStringLiteral(":/images/audience.png"), {195, 95}},
+                                                           {QStringLiteral(":/images/town.png"), {276, 222}}};
+        for (const auto& [image, size] : pictures) {
+            QCOMPARE(loadPicture(image, 1.0).size(), size);
+            const QPixmap twice = loadPicture(image, 2.0);
+            QCOMPARE(twice.size(), size * 2);
+            QCOMPARE(twice.devicePixelRatio(), 2.0);
+        }
+        QVERIFY(gameIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(gameIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
     void everyLabelShowsPlainText()
     {
         TestForms t;
