@@ -1,9 +1,11 @@
-// The windows-1251 code page: bytes 0x80..0xFF and their Unicode code points.
+// The windows-1251 code page (bytes 0x80..0xFF and their Unicode code points) and the
+// well-formedness of UTF-8.
 #include "Cp1251.h"
 
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace kvardelon {
 
@@ -82,6 +84,71 @@ std::string cp1251ToUtf8(std::string_view bytes)
     std::string out;
     appendCp1251AsUtf8(out, bytes);
     return out;
+}
+
+Utf8Sequence utf8Sequence(std::string_view bytes)
+{
+    const auto byteAt = [bytes](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+    const std::uint8_t lead = byteAt(0);
+    if (lead < 0x80)
+        return {1, true};
+
+    // The second byte's range also rules out overlong forms (E0, F0), surrogates (ED)
+    // and code points beyond U+10FFFF (F4); C0, C1 and F5..FF never begin a character.
+    std::size_t length = 0;
+    std::uint8_t secondLow = 0x80;
+    std::uint8_t secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            secondLow = 0xA0;
+        else if (lead == 0xED)
+            secondHigh = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            secondLow = 0x90;
+        else if (lead == 0xF4)
+            secondHigh = 0x8F;
+    } else {
+        return {1, false};
+    }
+
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i == bytes.size())
+            return {i, false};
+        const std::uint8_t low = i == 1 ? secondLow : std::uint8_t{0x80};
+        const std::uint8_t high = i == 1 ? secondHigh : std::uint8_t{0xBF};
+        if (byteAt(i) < low || byteAt(i) > high)
+            return {i, false};
+    }
+    return {length, true};
+}
+
+bool replaceIllFormedUtf8(std::string& text)
+{
+    const std::string_view bytes = text;
+    std::size_t i = 0;
+    Utf8Sequence sequence{0, true};
+    while (i < bytes.size() && (sequence = utf8Sequence(bytes.substr(i))).wellFormed)
+        i += sequence.length;
+    if (i == bytes.size())
+        return false;
+
+    // Rare: only a damaged line pays for the copy.
+    std::string fixed(bytes.substr(0, i));
+    while (i < bytes.size()) {
+        sequence = utf8Sequence(bytes.substr(i));
+        if (sequence.wellFormed)
+            fixed += bytes.substr(i, sequence.length);
+        else
+            fixed += kReplacementCharacter;
+        i += sequence.length;
+    }
+    text = std::move(fixed);
+    return true;
 }
 
 }  // namespace kvardelon

@@ -1,6 +1,8 @@
-// Windows-1251 text turned into UTF-8 by a table of our own.
+// The two encodings of bank files: windows-1251, turned into UTF-8 by a table of our own,
+// and UTF-8 itself, checked sequence by sequence.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,5 +20,27 @@ inline constexpr std::size_t kMaxUtf8PerCp1251Byte = 3;
 // Writes bytes in windows-1251 as UTF-8 to out, which must have room for
 // kMaxUtf8PerCp1251Byte bytes per byte plus one; returns the end of what it wrote.
 char* writeCp1251AsUtf8(std::string_view bytes, char* out);
+
+// The three bytes that mark a bank file as UTF-8 when it begins with them.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The UTF-8 character that stands in for bytes that are no character.
+inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+// The UTF-8 sequence at the start of bytes: how many bytes it takes and whether they
+// form one well-formed character (no overlong form, no surrogate, nothing beyond
+// U+10FFFF). An ill-formed start takes its longest part that could still have begun a
+// character, at least one byte: that part is what one U+FFFD replaces.
+struct Utf8Sequence {
+    std::size_t length;
+    bool wellFormed;
+};
+
+// bytes must not be empty.
+Utf8Sequence utf8Sequence(std::string_view bytes);
+
+// Replaces every ill-formed sequence in text by U+FFFD; false when there was none,
+// in which case text is left as it was.
+bool replaceIllFormedUtf8(std::string& text);
 
 }  // namespace kvardelon

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ios>
 #include <system_error>
 
 namespace kvardelon {
@@ -47,8 +48,12 @@ BankFileReader::BankFileReader(const fs::path& file, int step)
         fail(Reason::MissingFile, file, step);
     }
     if (error) {
-        // A link loop is a link that leads nowhere; anything else is a matter of access.
+        // A folder that cannot be reached (a link loop in its place) is as good as missing;
+        // a link loop is a link that leads nowhere; anything else is a matter of access.
         std::error_code ignored;
+        const fs::path folder = file.parent_path();
+        if (!folder.empty() && !fs::is_directory(folder, ignored))
+            fail(Reason::MissingFolder, file, step);
         const bool isLink = fs::is_symlink(fs::symlink_status(file, ignored));
         fail(isLink ? Reason::NotRegularFile : Reason::CannotOpen, file, step);
     }
@@ -58,18 +63,47 @@ BankFileReader::BankFileReader(const fs::path& file, int step)
     in_.pubsetbuf(fileBuffer_.data(), static_cast<std::streamsize>(fileBuffer_.size()));
     if (in_.open(file, std::ios::in | std::ios::binary) == nullptr)
         fail(Reason::CannotOpen, file, step);
+    readByteOrderMark();
+}
+
+void BankFileReader::readByteOrderMark()
+{
+    const std::string_view mark = kUtf8ByteOrderMark;
+    fill();
+    // The first read brings in the whole mark unless the file is shorter than it, or
+    // the system handed over fewer bytes than it had: then ask for the rest.
+    if (end_ > 0 && end_ < mark.size() && mark.starts_with(std::string_view(buffer_.data(), end_))) {
+        const std::streamsize missing = static_cast<std::streamsize>(mark.size() - end_);
+        std::streamsize got = 0;
+        try {
+            got = in_.sgetn(buffer_.data() + end_, missing);
+        } catch (const std::ios_base::failure&) {
+            fail(BankError::Reason::ReadFailed, file_, step_, lineNumber_);
+        }
+        end_ += static_cast<std::size_t>(std::max<std::streamsize>(got, 0));
+    }
+    if (std::string_view(buffer_.data(), end_).starts_with(mark)) {
+        utf8_ = true;
+        position_ = mark.size();
+    }
 }
 
 bool BankFileReader::fill()
 {
     if (atEnd_)
         return false;
-    // One read of the file at a time: a small file comes in whole, with no second
-    // read only to learn that it has ended.
-    const bool ended = std::filebuf::traits_type::eq_int_type(in_.sgetc(), std::filebuf::traits_type::eof());
-    const std::streamsize available =
-        ended ? 0 : std::min(in_.in_avail(), static_cast<std::streamsize>(buffer_.size()));
-    const std::streamsize got = available > 0 ? in_.sgetn(buffer_.data(), available) : 0;
+    std::streamsize got = 0;
+    try {
+        // One read of the file at a time: a small file comes in whole, with no second
+        // read only to learn that it has ended.
+        const bool ended = std::filebuf::traits_type::eq_int_type(in_.sgetc(), std::filebuf::traits_type::eof());
+        const std::streamsize available =
+            ended ? 0 : std::min(in_.in_avail(), static_cast<std::streamsize>(buffer_.size()));
+        got = available > 0 ? in_.sgetn(buffer_.data(), available) : 0;
+    } catch (const std::ios_base::failure&) {
+        // The file buffer tells of a failed read (an input/output error) by throwing.
+        fail(BankError::Reason::ReadFailed, file_, step_, lineNumber_);
+    }
     if (got <= 0) {
         atEnd_ = true;
         return false;
@@ -82,6 +116,8 @@ bool BankFileReader::fill()
 bool BankFileReader::nextLine(std::string& line)
 {
     line.clear();
+    if (keepRawLines_)
+        rawLine_.clear();
     std::size_t length = 0;  // in bytes of the file, before decoding
     bool started = false;
     for (;;) {
@@ -94,12 +130,19 @@ bool BankFileReader::nextLine(std::string& line)
         const char* begin = buffer_.data() + position_;
         const char* stop = buffer_.data() + end_;
         const char* lineEnd = std::find_if(begin, stop, [](char c) { return c == '\r' || c == '\n'; });
-        length += static_cast<std::size_t>(lineEnd - begin);
+        const std::string_view piece(begin, static_cast<std::size_t>(lineEnd - begin));
+        length += piece.size();
         if (length > kMaxLineBytes)
             fail(BankError::Reason::LineTooLong, file_, step_, lineNumber_ + 1);
-        char* decodedEnd =
-            writeCp1251AsUtf8(std::string_view(begin, static_cast<std::size_t>(lineEnd - begin)), decoded_.data());
-        line.append(decoded_.data(), static_cast<std::size_t>(decodedEnd - decoded_.data()));
+        if (keepRawLines_)
+            rawLine_ += piece;
+        if (utf8_) {
+            // Checked once the line is whole: a character may straddle two reads.
+            line += piece;
+        } else {
+            char* decodedEnd = writeCp1251AsUtf8(piece, decoded_.data());
+            line.append(decoded_.data(), static_cast<std::size_t>(decodedEnd - decoded_.data()));
+        }
         position_ = static_cast<std::size_t>(lineEnd - buffer_.data());
         if (lineEnd == stop)
             continue;
@@ -113,6 +156,8 @@ bool BankFileReader::nextLine(std::string& line)
         }
         break;
     }
+    if (utf8_)
+        replaceIllFormedUtf8(line);
     ++lineNumber_;
     return true;
 }

@@ -20,15 +20,18 @@ inline constexpr int kLinesPerRecord = 6;
 inline constexpr int kRecordsDrawnFrom = 10;
 
 // Reads one bank file line by line. CR LF, CR alone and LF alone each end a line;
-// the last line needs no line end. Lines come out decoded from windows-1251 to UTF-8.
+// the last line needs no line end. A file that begins with the UTF-8 byte order mark
+// is UTF-8 (the mark is no part of line 1); every other file is windows-1251. Lines
+// come out in UTF-8, always well-formed: bytes of a UTF-8 file that form no character
+// become U+FFFD, and so does the one byte windows-1251 leaves unused.
 class BankFileReader {
 public:
-    // Opens the file of the given step; throws BankError when it is missing, not a
-    // regular file or cannot be opened.
+    // Opens the file of the given step and looks at its first bytes for the mark;
+    // throws BankError when it is missing, not a regular file, cannot be opened or read.
     BankFileReader(const std::filesystem::path& file, int step);
 
     // Puts the next line into `line`; false, with `line` empty, at the end of the file.
-    // Throws BankError on a line longer than kMaxLineBytes.
+    // Throws BankError on a line longer than kMaxLineBytes or a failed read.
     bool nextLine(std::string& line);
 
     // The number of lines read so far: the number of the line last returned.
@@ -37,8 +40,20 @@ public:
     const std::filesystem::path& file() const { return file_; }
     int step() const { return step_; }
 
+    // True when the file began with the UTF-8 byte order mark and is read as UTF-8.
+    bool isUtf8() const { return utf8_; }
+
+    // From now on keeps each line's bytes as they stand in the file, for rawLine().
+    // The game has no use for them; a tool that judges the file's encoding has.
+    void keepRawLines() { keepRawLines_ = true; }
+
+    // The file's own bytes of the line last returned, without its line end (and without
+    // the byte order mark); empty unless keepRawLines() was called before reading it.
+    const std::string& rawLine() const { return rawLine_; }
+
 private:
     bool fill();
+    void readByteOrderMark();
 
     std::filesystem::path file_;
     int step_;
@@ -52,6 +67,9 @@ private:
     std::size_t end_ = 0;
     bool atEnd_ = false;
     int lineNumber_ = 0;
+    bool utf8_ = false;
+    bool keepRawLines_ = false;
+    std::string rawLine_;
 };
 
 // The number of the correct answer on a record's sixth line: leading blanks and tabs

@@ -1,0 +1,276 @@
+// Checking banks: each error and warning found at its file and line and nothing else,
+// clean files left alone, the shipped bank clean in both of its possible encodings.
+#include "BankCheck.h"
+#include "Cp1251.h"
+#include "Fakes.h"
+#include "QuestionBank.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace kvardelon::check {
+namespace {
+
+using namespace std::string_literals;
+using test::record;
+using test::TempBank;
+
+// Lines ended by CR LF.
+std::string lines(std::initializer_list<std::string> texts)
+{
+    std::string bytes;
+    for (const std::string& text : texts)
+        bytes += text + "\r\n";
+    return bytes;
+}
+
+// Records from..to of the step's standard file: questions "qS-R", answer A.
+std::string records(int step, int from, int to)
+{
+    std::string bytes;
+    for (int r = from; r <= to; ++r)
+        bytes += record("q" + std::to_string(step) + "-" + std::to_string(r), 1);
+    return bytes;
+}
+
+// Records 1..10 of the step with record `at` replaced.
+std::string withRecord(int at, const std::string& replacement, int step = 3)
+{
+    return records(step, 1, at - 1) + replacement + records(step, at + 1, 10);
+}
+
+std::string listed(const std::vector<Finding>& findings)
+{
+    std::string text;
+    for (const Finding& finding : findings)
+        text += "\n  " + formatFinding(finding);
+    return text.empty() ? " none" : text;
+}
+
+struct BrokenFile {
+    const char* name;
+    std::string bytes;  // of qw3.txt; every other file is clean
+    Problem problem;
+    int line;
+    const char* saying;  // a part of the message
+};
+
+class BrokenFiles : public ::testing::TestWithParam<BrokenFile> {};
+
+TEST_P(BrokenFiles, giveOneFindingAtTheirLineAndNothingElse)
+{
+    TempBank bank;
+    bank.writeAll();
+    bank.write(3, GetParam().bytes);
+    const std::vector<Finding> findings = checkBank(bank.folder());
+    ASSERT_EQ(findings.size(), 1U) << "findings:" << listed(findings);
+    EXPECT_EQ(findings[0].problem, GetParam().problem) << listed(findings);
+    EXPECT_EQ(findings[0].file, bank.file(3));
+    EXPECT_EQ(findings[0].line, GetParam().line);
+    EXPECT_NE(findings[0].message.find(GetParam().saying), std::string::npos) << listed(findings);
+}
+
+const std::string kUtf8Records = [] {
+    std::string bytes;
+    for (int r = 1; r <= 10; ++r)
+        bytes += record("Из какого города вопрос № " + std::to_string(r) + "?", 2);
+    return bytes;
+}();
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckBank, BrokenFiles,
+    ::testing::Values(
+        BrokenFile{"nineRecords", records(3, 1, 9), Problem::TooFewRecords, 54, "запись № 10"},
+        BrokenFile{"recordCutShort", records(3, 1, 9) + "q3-10\r\nx", Problem::TooFewRecords, 56, "9 полных"},
+        BrokenFile{"emptyFile", "", Problem::TooFewRecords, 0, "файл пуст"},
+        BrokenFile{"halfANumber", withRecord(4, record("q3-4", 2, ".5")), Problem::BadAnswerNumber, 24,
+                   "прочтёт его как 2 (ответ B)"},
+        BrokenFile{"numberWithText", withRecord(4, record("q3-4", 3, "abc")), Problem::BadAnswerNumber, 24,
+                   "как 3 (ответ C)"},
+        BrokenFile{"numberSeven", withRecord(4, record("q3-4", 7)), Problem::BadAnswerNumber, 24,
+                   "нельзя будет ответить"},
+        BrokenFile{"letterForNumber", withRecord(2, lines({"q3-2", "a", "b", "c", "d", "B"})),
+                   Problem::BadAnswerNumber, 12, "как 0"},
+        BrokenFile{"emptySixthLine", withRecord(2, lines({"q3-2", "a", "b", "c", "d", ""})),
+                   Problem::BadAnswerNumber, 12, "пуста"},
+        BrokenFile{"numberBeyond16Bits", withRecord(10, record("q3-10", 40000)), Problem::BadAnswerNumber,
+                   60, "-32768"},
+        BrokenFile{"emptyQuestion", withRecord(2, lines({"", "a", "b", "c", "d", "1"})), Problem::EmptyText, 7,
+                   "пустой вопрос"},
+        BrokenFile{"blankAnswer", withRecord(2, lines({"q3-2", "a", "b", "   ", "d", "1"})),
+                   Problem::EmptyText, 10, "пустой ответ C"},
+        BrokenFile{"lineTooLong", withRecord(2, lines({"q3-2", std::string(70000, 'x'), "b", "c", "d", "1"})),
+                   Problem::LineTooLong, 8, "65536"},
+        BrokenFile{"unusedByte", withRecord(2, record("q3-2\x98", 1)), Problem::UnusedByte, 7, "0x98"},
+        BrokenFile{"nulInAnAnswer", withRecord(2, lines({"q3-2", "a\0b"s, "b", "c", "d", "1"})),
+                   Problem::ControlCharacter, 8, "0x00"},
+        BrokenFile{"escapeInTwoLines", records(3, 1, 1) + record("q3-2\x1B", 1) + record("q3-3\x1B", 1) +
+                                           records(3, 4, 10),
+                   Problem::ControlCharacter, 7, "ещё в 9 строках"},
+        BrokenFile{"utf8WithoutMark", kUtf8Records, Problem::LooksLikeUtf8, 1, "iconv -f UTF-8 -t CP1251"},
+        BrokenFile{"illFormedUtf8", "\xEF\xBB\xBF" + withRecord(3, record("q3-3\xFF", 1)),
+                   Problem::IllFormedUtf8, 13, "\xEF\xBF\xBD"},
+        BrokenFile{"equalAnswers", withRecord(1, lines({"q3-1", "same", "other", "same ", "x", "1"})),
+                   Problem::EqualAnswers, 4, "совпадает с ответом A (строка 2)"},
+        BrokenFile{"questionFromStep1", withRecord(6, record("q1-7", 1)), Problem::RepeatedQuestion, 31,
+                   "qw1.txt:37"},
+        BrokenFile{"eleventhRecord", records(3, 1, 11), Problem::RecordsAfterTenth, 61, "десяти"},
+        BrokenFile{"faultsAfterTenthAreNotJudged",
+                   records(3, 1, 10) + lines({"", "x", "x", "", "d", "7"}) + std::string(70000, 'x'),
+                   Problem::RecordsAfterTenth, 62, "никогда не покажет"}),
+    [](const ::testing::TestParamInfo<BrokenFile>& row) { return std::string(row.param.name); });
+
+struct CleanFile {
+    const char* name;
+    std::string bytes;
+};
+
+class CleanFiles : public ::testing::TestWithParam<CleanFile> {};
+
+TEST_P(CleanFiles, giveNoFindings)
+{
+    TempBank bank;
+    bank.writeAll();
+    bank.write(3, GetParam().bytes);
+    EXPECT_EQ(listed(checkBank(bank.folder())), " none");
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckBank, CleanFiles,
+    ::testing::Values(
+        CleanFile{"lfLineEnds", replaced(records(3, 1, 10), "\r\n", "\n")},
+        CleanFile{"crLineEnds", replaced(records(3, 1, 10), "\r\n", "\r")},
+        CleanFile{"blanksAroundTheNumber", withRecord(5, lines({"q3-5", "a", "b", "c", "d", " 3\t"}))},
+        CleanFile{"blankLinesAfterTheTenth", records(3, 1, 10) + "\r\n \r\n"},
+        CleanFile{"tabInAQuestion", withRecord(5, record("q3-5\tand more", 1))},
+        CleanFile{"utf8WithMark", "\xEF\xBB\xBF" + kUtf8Records},
+        // "Рёв" in windows-1251 holds D0 B8, which is "и" in UTF-8: one pair among many letters.
+        CleanFile{"windows1251WithAUtf8LookingPair",
+                  withRecord(5, record("\xD0\xB8\xE2 \xEC\xEE\xF0\xFF \xE8 \xF8\xF2\xEE\xF0\xEC\xE0", 1))}),
+    [](const ::testing::TestParamInfo<CleanFile>& row) { return std::string(row.param.name); });
+
+struct UnopenableFile {
+    const char* name;
+    void (*spoil)(const TempBank& bank);
+    const char* saying;
+};
+
+class UnopenableFiles : public ::testing::TestWithParam<UnopenableFile> {};
+
+TEST_P(UnopenableFiles, areOneErrorWithTheGamesOwnWords)
+{
+    TempBank bank;
+    bank.writeAll();
+    GetParam().spoil(bank);
+    const std::vector<Finding> findings = checkBank(bank.folder());
+    ASSERT_EQ(findings.size(), 1U) << "findings:" << listed(findings);
+    EXPECT_EQ(findings[0].problem, Problem::CannotOpen);
+    EXPECT_EQ(findings[0].line, 0);
+    EXPECT_NE(findings[0].message.find(GetParam().saying), std::string::npos) << listed(findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckBank, UnopenableFiles,
+    ::testing::Values(
+        UnopenableFile{"missingFile", [](const TempBank& bank) { std::filesystem::remove(bank.file(3)); },
+                       "Не найден файл вопросов для ступени 3"},
+        UnopenableFile{"folderForAFile",
+                       [](const TempBank& bank) {
+                           std::filesystem::remove(bank.file(12));
+                           std::filesystem::create_directory(bank.file(12));
+                       },
+                       "не является обычным файлом"},
+        UnopenableFile{"missingFolderOnce",
+                       [](const TempBank& bank) { std::filesystem::remove_all(bank.folder()); },
+                       "Не найдена папка"}),
+    [](const ::testing::TestParamInfo<UnopenableFile>& row) { return std::string(row.param.name); });
+
+TEST(CheckBank, listsFindingsFileByFileInLineOrder)
+{
+    TempBank bank;
+    bank.writeAll();
+    // The encoding is judged after the whole file, yet its finding takes its line's place.
+    bank.write(2, record("q2-1\x01", 1) + records(2, 2, 3) + record("q2-4", 9) + records(2, 5, 11));
+    bank.write(5, withRecord(1, lines({"q5-1", "x", "x", "c", "d", "5"}), 5));
+    std::vector<std::pair<std::string, int>> places;
+    for (const Finding& finding : checkBank(bank.folder()))
+        places.emplace_back(finding.file.filename().string(), finding.line);
+    EXPECT_EQ(places, (std::vector<std::pair<std::string, int>>{
+                          {"qw2.txt", 1}, {"qw2.txt", 24}, {"qw2.txt", 61}, {"qw5.txt", 3}, {"qw5.txt", 6}}));
+}
+
+TEST(CheckBank, asksTheMeasureAboutEachShownTextAndItsControl)
+{
+    TempBank bank;
+    bank.writeAll();
+    bank.write(3, withRecord(4, lines({"q3-4 " + std::string(20, 'x'), "a", std::string(20, 'y'), "c", "d", "1"})));
+    std::vector<std::pair<std::string, Control>> asked;
+    const std::vector<Finding> findings = checkBank(bank.folder(), [&](std::string_view text, Control control) {
+        asked.emplace_back(text, control);
+        return text.size() <= 10;
+    });
+    ASSERT_EQ(findings.size(), 2U) << listed(findings);
+    EXPECT_EQ(findings[0].line, 19);
+    EXPECT_EQ(findings[1].line, 21);
+    EXPECT_EQ(findings[1].problem, Problem::TooLongToShow);
+    EXPECT_EQ(asked.size(), 15U * 10U * 5U) << "the ten shown records of each file, five texts each";
+    EXPECT_EQ(asked[0], (std::pair<std::string, Control>{"q1-1", Control::Label1}));
+    EXPECT_EQ(asked[2], (std::pair<std::string, Control>{"q1-1 b", Control::Command2}));
+}
+
+const std::filesystem::path kShippedBank = std::filesystem::path(KVARDELON_SOURCE_DIR) / "data";
+
+// The shipped bank's files in UTF-8, the mark in front or not.
+void writeShippedAsUtf8(const TempBank& bank, bool withMark)
+{
+    for (int step = 1; step <= 15; ++step) {
+        std::ifstream in(QuestionBank(kShippedBank).fileName(step), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        bank.write(step, (withMark ? std::string(kUtf8ByteOrderMark) : "") + cp1251ToUtf8(bytes));
+    }
+}
+
+TEST(CheckBank, theShippedBankIsClean)
+{
+    EXPECT_EQ(listed(checkBank(kShippedBank)), " none");
+}
+
+TEST(CheckBank, theShippedBankInUtf8WithTheMarkIsCleanAndShowsTheSameText)
+{
+    TempBank bank;
+    writeShippedAsUtf8(bank, true);
+    EXPECT_EQ(listed(checkBank(bank.folder())), " none");
+    for (int step = 1; step <= 15; ++step) {
+        for (int r = 1; r <= 10; ++r) {
+            test::RecordingWindows shipped;
+            test::RecordingWindows converted;
+            GameState state;
+            test::ScriptedRandom random{test::drawingRecord(r), test::drawingRecord(r)};
+            QuestionBank(kShippedBank).loadQuestion(step, random, shipped, state);
+            QuestionBank(bank.folder()).loadQuestion(step, random, converted, state);
+            ASSERT_EQ(converted.log, shipped.log) << "step " << step << ", record " << r;
+        }
+    }
+}
+
+TEST(CheckBank, theShippedBankInUtf8WithoutTheMarkIsOneWarningAFile)
+{
+    TempBank bank;
+    writeShippedAsUtf8(bank, false);
+    const std::vector<Finding> findings = checkBank(bank.folder());
+    ASSERT_EQ(findings.size(), 15U) << listed(findings);
+    for (const Finding& finding : findings)
+        EXPECT_EQ(finding.problem, Problem::LooksLikeUtf8) << formatFinding(finding);
+}
+
+}  // namespace
+}  // namespace kvardelon::check
