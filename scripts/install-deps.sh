@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang
+    # Clang's runtimes: the sanitizers and libFuzzer (only recommended by clang, not pulled in).
+    libclang-rt-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins fonts-liberation2
 )
