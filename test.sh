@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: with GCC, then with Clang
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the question reader
+# for two minutes.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -10,3 +11,4 @@ for preset in debug asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+fuzz/run.sh 120
