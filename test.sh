@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: with GCC, then with Clang
-# under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the question reader
-# for two minutes.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; the game's tests once more under
+# valgrind; the question reader fuzzed for two minutes; the Debian package built and checked.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -11,4 +11,8 @@ for preset in debug asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+tests/hostile/valgrind.sh build/debug
 fuzz/run.sh 120
+
+echo "== package"
+packaging/check-package.sh

@@ -6,8 +6,10 @@ packages=(
     cmake ninja-build g++ clang
     # Clang's runtimes: the sanitizers and libFuzzer (only recommended by clang, not pulled in).
     libclang-rt-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev valgrind
     qt6-base-dev qt6-qpa-plugins fonts-liberation2
+    libxcb1-dev
+    lintian dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

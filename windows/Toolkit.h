@@ -43,8 +43,13 @@ QString toQString(std::string_view utf8);
 inline constexpr QColor kBackground{0x0B, 0x10, 0x30};
 inline constexpr QColor kDefaultText{0xF2, 0xF2, 0xF2};
 
-// The face every window's text uses, installed with the game's packages.
+// The face every window's text uses, installed with the game's packages; Windows has
+// its own sans-serif of the same cut.
+#if defined(Q_OS_WIN)
+inline constexpr const char* kDefaultFamily = "Microsoft Sans Serif";
+#else
 inline constexpr const char* kDefaultFamily = "Liberation Sans";
+#endif
 inline constexpr int kDefaultPointSize = 9;
 
 // The window's default font, which all text without a font of its own uses.

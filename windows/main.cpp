@@ -35,6 +35,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.kvardelon.Kvardelon"));
     kvardelon::applyLook(app);
 
     kvardelon::ClockSeededRandom random;
