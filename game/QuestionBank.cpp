@@ -38,24 +38,17 @@ BankFileReader::BankFileReader(const fs::path& file, int step)
     using Reason = BankError::Reason;
     std::error_code error;
     const fs::file_status status = fs::status(file, error);
-    if (status.type() == fs::file_type::not_found) {
+    if (status.type() == fs::file_type::not_found || error) {
+        // A folder that cannot be reached (missing, or a link loop in its place) is
+        // missing; a link that leads nowhere is no regular file; a file that is not
+        // there is missing; anything else is a matter of access.
         std::error_code ignored;
+        const fs::path folder = file.parent_path();
+        if (!folder.empty() && !fs::is_directory(folder, ignored))
+            fail(Reason::MissingFolder, file, step);
         if (fs::is_symlink(fs::symlink_status(file, ignored)))
             fail(Reason::NotRegularFile, file, step);
-        const fs::path folder = file.parent_path();
-        if (!folder.empty() && !fs::is_directory(folder, ignored))
-            fail(Reason::MissingFolder, file, step);
-        fail(Reason::MissingFile, file, step);
-    }
-    if (error) {
-        // A folder that cannot be reached (a link loop in its place) is as good as missing;
-        // a link loop is a link that leads nowhere; anything else is a matter of access.
-        std::error_code ignored;
-        const fs::path folder = file.parent_path();
-        if (!folder.empty() && !fs::is_directory(folder, ignored))
-            fail(Reason::MissingFolder, file, step);
-        const bool isLink = fs::is_symlink(fs::symlink_status(file, ignored));
-        fail(isLink ? Reason::NotRegularFile : Reason::CannotOpen, file, step);
+        fail(status.type() == fs::file_type::not_found ? Reason::MissingFile : Reason::CannotOpen, file, step);
     }
     // Only a regular file is read: a pipe would block, a device would never end.
     if (!fs::is_regular_file(status))

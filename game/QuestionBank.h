@@ -57,9 +57,9 @@ private:
 
     std::filesystem::path file_;
     int step_;
-    std::array<char, 4096> fileBuffer_;  // the file buffer's own, handed to it
-    std::filebuf in_;
     static constexpr std::size_t kBufferBytes = 4096;
+    std::array<char, kBufferBytes> fileBuffer_;  // the file buffer's own, handed to it
+    std::filebuf in_;
     std::array<char, kBufferBytes> buffer_;
     // Where a piece of the buffer is decoded before it joins the line.
     std::array<char, kBufferBytes * kMaxUtf8PerCp1251Byte + 1> decoded_;

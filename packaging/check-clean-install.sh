@@ -7,6 +7,7 @@
 # ImageMagick's import. The screenshots and logs go to OUTPUT-FOLDER (default: a new folder
 # under /var/tmp). Not part of test.sh: it downloads about 200 MB and takes a few minutes.
 set -euo pipefail
+. "$(dirname "$0")/../scripts/xvfb.sh"
 
 deb=$(realpath "${1:?usage: $0 PACKAGE.deb [OUTPUT-FOLDER]}")
 out=${2:-$(mktemp -d /var/tmp/kvardelon-clean-install.XXXXXX)}
@@ -72,15 +73,7 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 path_line=$(sed -n 's/^Path=//p' "$desktop")
 echo "Exec=$exec_line Path=$path_line"
 
-# Xvfb picks a free display itself and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3> "$out/display" > "$out/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do
-    [ -s "$out/display" ] && break
-    kill -0 "$xvfb" 2> /dev/null || { cat "$out/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-display=:$(cat "$out/display")
+start_xvfb "$out"
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 

@@ -10,6 +10,7 @@
 # the memory; the processor time says how much of a slow wall time was the program's own.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. scripts/xvfb.sh
 
 runs=${1:-15}
 build=${BUILD:-build/release}
@@ -34,15 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb" 2> /dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-display=:$(cat "$work/display")
+start_xvfb "$work"
 mkdir -m 700 "$work/runtime"
 
 # The same bare environment for both; the game starts where its bank is, as from its menu entry.

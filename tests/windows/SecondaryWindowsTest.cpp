@@ -12,19 +12,13 @@ class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 
 private:
+    // Opens the friend call, the audience poll or the about window during a game at step 2.
     static Form& openByPicture(TestForms& t, const QString& which)
     {
         t.playTo(2);
-        if (which == QStringLiteral("friend")) {
-            t.click(t.form1(), "Picture2");
-            return t.forms().form2;
-        }
-        if (which == QStringLiteral("audience")) {
-            t.click(t.form1(), "Picture3");
-            return t.forms().form3;
-        }
-        t.click(t.form1(), "Command6");
-        return t.forms().form5;
+        if (which == QStringLiteral("friend"))
+            return t.open(2);
+        return t.open(which == QStringLiteral("audience") ? 3 : 5);
     }
 
 private slots:

@@ -34,6 +34,11 @@ public:
     // New game, then correct answers until the step is on screen.
     void playTo(int step);
 
+    // Opens window 2 to 5 from the main window as a player does: the friend call and
+    // the audience poll by their pictures and the result window by taking the money
+    // (all three during a game), the about window by "О программе". 1 is the main window.
+    Form& open(int number);
+
     QString labelText(Form& form, const char* name);
     QString buttonCaption(Form& form, const char* name);
 
