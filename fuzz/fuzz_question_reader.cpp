@@ -226,9 +226,10 @@ Load plainLoad(std::string_view bytes, int records, const std::function<std::str
 std::string difference(const Load& actual, const Load& expected)
 {
     if (actual.reason != expected.reason || actual.line != expected.line) {
-        static constexpr std::array<const char*, 8> kReasons = {
+        static constexpr std::array<const char*, 9> kReasons = {
             "MissingFolder", "MissingFile", "NotRegularFile", "CannotOpen",
             "ReadFailed",    "TooShort",    "LineTooLong",    "AnswerOutOfRange",
+            "FileTooLarge",
         };
         auto describe = [](const Load& load) {
             return load.reason ? std::string(kReasons.at(static_cast<std::size_t>(*load.reason))) + " at line " +

@@ -2,6 +2,7 @@
 #include "TextFit.h"
 #include "Toolkit.h"
 
+#include "BankFiles.h"
 #include "QuestionBank.h"
 
 #include <QApplication>
@@ -32,7 +33,8 @@ private slots:
     {
         const QuestionBank bank;  // data/ in the current directory: the shipped bank
         for (int step = 1; step <= 15; ++step) {
-            BankFileReader reader(bank.fileName(step), step);
+            const std::string bytes = readBankFileBytes(bank.fileName(step), step);
+            LineReader reader(bytes, bank.fileName(step), step);
             std::string line;
             for (int index = 0; index < kRecordsDrawnFrom * kLinesPerRecord && reader.nextLine(line); ++index) {
                 const QString text = QString::fromStdString(line);
