@@ -3,6 +3,7 @@
 #include "BankFiles.h"
 #include "BankText.h"
 #include "Scratch.h"
+#include "ShippedBanks.h"
 
 #include <gtest/gtest.h>
 
@@ -44,22 +45,24 @@ void expectWrittenBackAsRead(const std::string& bytes, const std::string& name)
     EXPECT_EQ(parseBankFile(written.bytes).records, file.records) << name;
 }
 
-std::string shippedFile(int step)
-{
-    return readFile(fs::path(KVARDELON_SOURCE_DIR) / "data" / ("qw" + std::to_string(step) + ".txt"));
-}
+class ShippedBanks : public ::testing::TestWithParam<ShippedBank> {};
 
-TEST(WriteBankFile, everyShippedFileInEveryEncodingIsWrittenBackByteForByte)
+TEST_P(ShippedBanks, everyFileInEveryEncodingIsWrittenBackByteForByte)
 {
     for (int step = 1; step <= 15; ++step) {
-        const std::string shipped = shippedFile(step);
+        const std::string name = "qw" + std::to_string(step) + ".txt";
+        const std::string shipped = readFile(fs::path(KVARDELON_SOURCE_DIR) / GetParam().folder / name);
         const std::string utf8 = cp1251ToUtf8(shipped);
-        ASSERT_EQ(parseBankFile(utf8).encoding, Encoding::Utf8);
-        expectWrittenBackAsRead(shipped, "qw" + std::to_string(step) + ".txt");
-        expectWrittenBackAsRead(utf8, "qw" + std::to_string(step) + ".txt in UTF-8");
-        expectWrittenBackAsRead(std::string(kUtf8ByteOrderMark) + utf8, "qw" + std::to_string(step) + ".txt marked");
+        ASSERT_EQ(parseBankFile(utf8).encoding, Encoding::Utf8) << name;
+        expectWrittenBackAsRead(shipped, name);
+        expectWrittenBackAsRead(utf8, name + " in UTF-8");
+        expectWrittenBackAsRead(std::string(kUtf8ByteOrderMark) + utf8, name + " in UTF-8 with the mark");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    WriteBankFile, ShippedBanks, ::testing::ValuesIn(kShippedBanks),
+    [](const ::testing::TestParamInfo<ShippedBank>& row) { return std::string(row.param.name); });
 
 struct OddFile {
     const char* name;
