@@ -10,32 +10,6 @@
 namespace kvardelon::test {
 namespace {
 
-struct SixthLine {
-    const char* line;
-    std::optional<std::int16_t> number;
-};
-
-class SixthLines : public ::testing::TestWithParam<SixthLine> {};
-
-TEST_P(SixthLines, readAsTheirLeadingDecimalNumberRoundedHalfToEven)
-{
-    EXPECT_EQ(answerNumber(GetParam().line), GetParam().number) << "line \"" << GetParam().line << "\"";
-}
-
-INSTANTIATE_TEST_SUITE_P(QuestionBank, SixthLines,
-                         ::testing::Values(SixthLine{"3", 3}, SixthLine{" 3", 3}, SixthLine{" 3 ", 3},
-                                           SixthLine{"\t4", 4}, SixthLine{"2.5", 2}, SixthLine{"3.5", 4},
-                                           SixthLine{"2.51", 3}, SixthLine{"2.4999", 2}, SixthLine{"1.", 1},
-                                           SixthLine{".5", 0}, SixthLine{".6", 1}, SixthLine{"", 0},
-                                           SixthLine{"text", 0}, SixthLine{"+3", 3}, SixthLine{"-2", -2},
-                                           SixthLine{"3abc", 3}, SixthLine{"1e1", 1}, SixthLine{"0x3", 0},
-                                           SixthLine{"1 2", 1}, SixthLine{"32767", 32767},
-                                           SixthLine{"32767.5", std::nullopt}, SixthLine{"32766.5", 32766},
-                                           SixthLine{"-32768", -32768}, SixthLine{"-32768.5", -32768},
-                                           SixthLine{"-32768.51", std::nullopt}, SixthLine{"99999", std::nullopt},
-                                           SixthLine{"123456789012345678901234567890", std::nullopt},
-                                           SixthLine{"\xEF\xBC\x93", 0}));
-
 class LoadingAQuestion : public ::testing::Test {
 protected:
     LoadingAQuestion() { random.log = &windows.log; }

@@ -63,9 +63,10 @@ using Outcome = std::variant<Shown, Failure, Misbehaviour>;
 
 std::string reasonName(Reason reason)
 {
-    static constexpr std::array<const char*, 8> kNames = {
+    static constexpr std::array<const char*, 9> kNames = {
         "MissingFolder", "MissingFile", "NotRegularFile", "CannotOpen",
         "ReadFailed",    "TooShort",    "LineTooLong",    "AnswerOutOfRange",
+        "FileTooLarge",
     };
     return kNames.at(static_cast<std::size_t>(reason));
 }
@@ -269,6 +270,9 @@ const HostileBank kHostileBanks[] = {
     {"nothingAfterTheTenthRecordIsRead",
      qw1Made([] { return join(records(10)) + fourMegabytes() + std::string("\r\n99999\0\x98", 9); }), 10,
      shows("q10", 2)},
+    {"aFileBeyondTheBoundIsRefusedWhole",
+     qw1Made([] { return join(records(10)) + std::string(kMaxBankFileBytes, 'x'); }), 1,
+     Refused{Reason::FileTooLarge, 0}},
 
     // Line ends.
     {"crAlone", qw1(join(records(10), {"\r"})), 10, shows("q10", 2)},

@@ -2,6 +2,7 @@
 #include "TextFit.h"
 #include "Toolkit.h"
 
+#include "BankFiles.h"
 #include "QuestionBank.h"
 #include "ShippedBanks.h"
 
@@ -41,7 +42,8 @@ private slots:
         QFETCH(QString, folder);
         const QuestionBank bank(folder.toStdString());  // below the current directory, the source tree
         for (int step = 1; step <= 15; ++step) {
-            BankFileReader reader(bank.fileName(step), step);
+            const std::string bytes = readBankFileBytes(bank.fileName(step), step);
+            LineReader reader(bytes, bank.fileName(step), step);
             std::string line;
             for (int index = 0; index < kRecordsDrawnFrom * kLinesPerRecord && reader.nextLine(line); ++index) {
                 const QString text = QString::fromStdString(line);

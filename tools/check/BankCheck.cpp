@@ -3,6 +3,8 @@
 #include "BankCheck.h"
 
 #include "BankError.h"
+#include "BankFiles.h"
+#include "BankText.h"
 #include "Cp1251.h"
 #include "Ladder.h"
 #include "QuestionBank.h"
@@ -242,25 +244,25 @@ private:
 
 bool BankChecker::checkFile(const fs::path& file, int step)
 {
-    std::optional<BankFileReader> reader;
+    std::string bytes;
     try {
-        reader.emplace(file, step);
+        bytes = readBankFileBytes(file, step);
     } catch (const BankError& error) {
         findings.push_back({Problem::CannotOpen, file, 0, error.what()});
         return error.reason() != BankError::Reason::MissingFolder;
     }
-    reader->keepRawLines();
+    LineReader reader(bytes, file, step);
 
     std::vector<Finding> found;
-    EncodingScan encoding(reader->isUtf8());
+    EncodingScan encoding(reader.encoding() != Encoding::Cp1251);
     Record record;
     std::string text;
     int lastLine = 0;
     int firstLineAfterTenth = 0;
     bool readToEnd = true;
     try {
-        while (reader->nextLine(text)) {
-            const int number = reader->lineNumber();
+        while (reader.nextLine(text)) {
+            const int number = reader.lineNumber();
             lastLine = number;
             if (number > kLinesShown) {
                 // Blank lines at the end of a file are no records.
@@ -268,7 +270,7 @@ bool BankChecker::checkFile(const fs::path& file, int step)
                     firstLineAfterTenth = number;
                 continue;
             }
-            encoding.add(reader->rawLine(), text, number);
+            encoding.add(reader.rawLine(), text, number);
             record.at(static_cast<std::size_t>((number - 1) % kLinesPerRecord)) = {text, number};
             if (number % kLinesPerRecord == 0)
                 checkRecord(file, record, found);

@@ -2,9 +2,11 @@
 // well-formedness of UTF-8.
 #include "Cp1251.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace kvardelon {
@@ -58,7 +60,67 @@ constexpr std::array<Utf8Form, 256> kUtf8Forms = [] {
     return forms;
 }();
 
+// The upper half the other way round: code point to byte, sorted by code point. 0x98,
+// which stands for no character, has no place in it.
+struct CodePointByte {
+    char16_t codePoint;
+    std::uint8_t byte;
+};
+
+constexpr std::array<CodePointByte, 127> kBytesOfCodePoints = [] {
+    std::array<CodePointByte, 127> pairs{};
+    std::size_t n = 0;
+    for (std::size_t byte = 0x80; byte < 0x100; ++byte) {
+        if (byte != 0x98)
+            pairs[n++] = {kUpperHalf[byte - 0x80], static_cast<std::uint8_t>(byte)};
+    }
+    std::sort(pairs.begin(), pairs.end(),
+              [](const CodePointByte& a, const CodePointByte& b) { return a.codePoint < b.codePoint; });
+    return pairs;
+}();
+
+// The code point of a well-formed sequence of `length` bytes.
+char32_t codePointOf(std::string_view sequence)
+{
+    static constexpr std::array<std::uint8_t, 5> kLeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t codePoint = static_cast<std::uint8_t>(sequence[0]) & kLeadBits.at(sequence.size());
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        codePoint = (codePoint << 6) | (static_cast<std::uint8_t>(sequence[i]) & 0x3FU);
+    return codePoint;
+}
+
+std::optional<char> cp1251Byte(char32_t codePoint)
+{
+    if (codePoint < 0x80)
+        return static_cast<char>(codePoint);
+    const auto found = std::lower_bound(kBytesOfCodePoints.begin(), kBytesOfCodePoints.end(), codePoint,
+                                        [](const CodePointByte& pair, char32_t wanted) { return pair.codePoint < wanted; });
+    if (found == kBytesOfCodePoints.end() || found->codePoint != codePoint)
+        return std::nullopt;
+    return static_cast<char>(found->byte);
+}
+
 }  // namespace
+
+Cp1251Text encodeCp1251(std::string_view utf8)
+{
+    Cp1251Text text;
+    text.bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8Sequence sequence = utf8Sequence(utf8.substr(i));
+        const std::string_view bytes = utf8.substr(i, sequence.length);
+        const char32_t codePoint = sequence.wellFormed ? codePointOf(bytes) : U'\uFFFD';
+        if (const std::optional<char> byte = cp1251Byte(codePoint)) {
+            text.bytes += *byte;
+        } else {
+            text.bytes += '?';
+            text.unencodable.push_back(
+                {i, codePoint, sequence.wellFormed ? std::string(bytes) : std::string(kReplacementCharacter)});
+        }
+        i += sequence.length;
+    }
+    return text;
+}
 
 char* writeCp1251AsUtf8(std::string_view bytes, char* out)
 {

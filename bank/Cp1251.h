@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvardelon {
 
@@ -42,5 +43,18 @@ Utf8Sequence utf8Sequence(std::string_view bytes);
 // Replaces every ill-formed sequence in text by U+FFFD; false when there was none,
 // in which case text is left as it was.
 bool replaceIllFormedUtf8(std::string& text);
+
+// UTF-8 to windows-1251. Every character with no windows-1251 byte is reported with its place.
+// Bytes that form no character count as one U+FFFD each ill-formed part, reported as such.
+struct Unencodable {
+    std::size_t offset;    // byte offset in the UTF-8 text given
+    char32_t character;
+    std::string text;      // the character itself in UTF-8
+};
+struct Cp1251Text {
+    std::string bytes;                     // unencodable characters written as '?'
+    std::vector<Unencodable> unencodable;  // empty when every character fits
+};
+Cp1251Text encodeCp1251(std::string_view utf8);
 
 }  // namespace kvardelon

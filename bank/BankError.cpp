@@ -68,6 +68,9 @@ std::string describe(const BankError::Details& d)
     case BankError::Reason::AnswerOutOfRange:
         return fileOfStep + ", строка " + lineNo + ": номер правильного ответа «" + excerpt(d.text) +
                "» выходит за пределы от -32768 до 32767.";
+    case BankError::Reason::FileTooLarge:
+        return fileOfStep + " больше " + std::to_string(kMaxBankFileBytes / (1024 * 1024)) +
+               " МБ: такой большой файл вопросов игра не читает.";
     }
     return fileOfStep + ": неизвестная ошибка.";
 }

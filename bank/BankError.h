@@ -18,6 +18,7 @@ public:
         TooShort,          // the file ends before the record drawn is complete
         LineTooLong,       // a line longer than any question could need
         AnswerOutOfRange,  // a sixth line beyond the 16-bit range after rounding
+        FileTooLarge,      // a file beyond kMaxBankFileBytes, read no further
     };
 
     struct Details {
@@ -44,5 +45,9 @@ private:
 
 // The longest line a bank file may hold, in bytes.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+// The largest bank file read, in bytes: four times the most that ten records of lines at
+// the bound can take, so that memory stays bounded whatever lies in the folder.
+inline constexpr std::size_t kMaxBankFileBytes = 16 * 1024 * 1024;
 
 }  // namespace kvardelon

@@ -1,0 +1,118 @@
+// Bank files on disk: what is refused, every byte read across the reads' seams, and
+// replacement that leaves the old file or the new one whole.
+#include "BankError.h"
+#include "BankFiles.h"
+#include "BankText.h"
+#include "Scratch.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <system_error>
+
+namespace kvardelon::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Reason = BankError::Reason;
+
+Reason readingFails(const fs::path& file)
+{
+    try {
+        readBankFileBytes(file, 7);
+    } catch (const BankError& error) {
+        EXPECT_EQ(error.file(), file);
+        EXPECT_EQ(error.step(), 7);
+        return error.reason();
+    }
+    ADD_FAILURE() << file << " was read";
+    return Reason::ReadFailed;
+}
+
+TEST(ReadBankFileBytes, refusesWhatIsNotARegularFileOrTooLarge)
+{
+    const ScratchFolder folder;
+    EXPECT_EQ(readingFails(folder.path() / "qw7.txt"), Reason::MissingFile);
+    EXPECT_EQ(readingFails(folder.path() / "nowhere" / "qw7.txt"), Reason::MissingFolder);
+
+    fs::create_directory(folder.path() / "qw7.txt");
+    EXPECT_EQ(readingFails(folder.path() / "qw7.txt"), Reason::NotRegularFile);
+
+    fs::create_symlink(folder.path() / "missing.txt", folder.path() / "qw8.txt");
+    EXPECT_EQ(readingFails(folder.path() / "qw8.txt"), Reason::NotRegularFile);
+
+    fs::create_symlink(folder.path() / "qw9.txt", folder.path() / "qw9.txt");
+    EXPECT_EQ(readingFails(folder.path() / "qw9.txt"), Reason::NotRegularFile);
+
+    // A pipe with no writer would block an open for reading; a device would never end.
+    ASSERT_EQ(::mkfifo((folder.path() / "qw10.txt").c_str(), 0600), 0);
+    EXPECT_EQ(readingFails(folder.path() / "qw10.txt"), Reason::NotRegularFile);
+
+    fs::create_symlink("/dev/zero", folder.path() / "qw11.txt");
+    EXPECT_EQ(readingFails(folder.path() / "qw11.txt"), Reason::NotRegularFile);
+
+    const std::string largest(kMaxBankFileBytes, 'x');
+    EXPECT_EQ(readBankFileBytes(folder.write("qw12.txt", largest), 12).size(), kMaxBankFileBytes);
+    EXPECT_EQ(readingFails(folder.write("qw13.txt", largest + "x")), Reason::FileTooLarge);
+}
+
+// "x" CR LF over and over, past several reads of the file, so that a pair and a character
+// fall on every offset of the reads' seams, whatever their size.
+TEST(ReadBankFileBytes, crLfPairsAndCharactersOnEverySeamStayWhole)
+{
+    const ScratchFolder folder;
+    for (const std::string& unit : {std::string("x\r\n"), std::string("Жx\r\n")}) {
+        for (const std::size_t shift : {0U, 1U, 2U, 3U}) {
+            const std::size_t units = 3 * 65536 / unit.size() + 7;
+            std::string bytes(shift, 'y');
+            for (std::size_t i = 0; i < units; ++i)
+                bytes += unit;
+            const std::string read = readBankFileBytes(folder.write("qw1.txt", bytes), 1);
+            // Compared whole, not printed: a failure would print two long texts.
+            ASSERT_TRUE(read == bytes) << "shift " << shift << ": " << read.size() << " bytes read of " << bytes.size();
+
+            LineReader reader(read, "qw1.txt", 1);
+            std::string line;
+            ASSERT_TRUE(reader.nextLine(line));
+            const std::string text = unit.substr(0, unit.size() - 2);
+            EXPECT_EQ(line, std::string(shift, 'y') + text);
+            while (reader.nextLine(line))
+                ASSERT_EQ(line, text) << "shift " << shift << ", line " << reader.lineNumber();
+            EXPECT_EQ(reader.lineNumber(), static_cast<int>(units)) << "shift " << shift;
+        }
+    }
+}
+
+TEST(ReplaceFileSafely, writesTheNewBytesAndKeepsThePermissions)
+{
+    const ScratchFolder folder;
+    const fs::path file = folder.write("qw1.txt", "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    replaceFileSafely(file, "new bytes");
+    EXPECT_EQ(readFile(file), "new bytes");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A link is followed: the file it names is replaced, the link stays.
+    fs::create_symlink("qw1.txt", folder.path() / "link.txt");
+    replaceFileSafely(folder.path() / "link.txt", "through the link");
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "link.txt"));
+    EXPECT_EQ(readFile(file), "through the link");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
+TEST(ReplaceFileSafely, aFailedReplacementLeavesTheOldFileAndNoTemporary)
+{
+    const ScratchFolder folder;
+    // A folder in the file's place: the rename fails after the temporary is written.
+    fs::create_directories(folder.path() / "qw1.txt" / "inside");
+    EXPECT_THROW(replaceFileSafely(folder.path() / "qw1.txt", "new"), std::system_error);
+    EXPECT_TRUE(fs::is_directory(folder.path() / "qw1.txt" / "inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+
+    EXPECT_THROW(replaceFileSafely(folder.path() / "missing" / "qw1.txt", "new"), std::system_error);
+    EXPECT_FALSE(fs::exists(folder.path() / "missing"));
+}
+
+}  // namespace
+}  // namespace kvardelon::test
