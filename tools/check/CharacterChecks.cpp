@@ -155,6 +155,17 @@ private:
     std::string meant_;
 };
 
+// A line's length in the file's own bytes: one a character in windows-1251.
+void checkLength(std::string_view text, bool utf8, int line, Findings& findings)
+{
+    const std::size_t bytes = utf8 ? text.size() : static_cast<std::size_t>(characterCount(text));
+    if (bytes > kMaxLineBytes) {
+        findings.atLine(Problem::LineTooLong, line,
+                        "строка длиннее " + std::to_string(kMaxLineBytes) +
+                            " байт: игра остановится с ошибкой, как только дойдёт до неё.");
+    }
+}
+
 }  // namespace
 
 void checkCharacters(const BankFile& file, int lastLine, Findings& findings)
@@ -175,12 +186,7 @@ void checkCharacters(const BankFile& file, int lastLine, Findings& findings)
             mixed.add(line, text);
         if (text.find(kReplacementCharacter) != std::string_view::npos)
             replaced.at(line);
-        const std::size_t bytes = utf8 ? text.size() : static_cast<std::size_t>(characterCount(text));
-        if (bytes > kMaxLineBytes) {
-            findings.atLine(Problem::LineTooLong, line,
-                            "строка длиннее " + std::to_string(kMaxLineBytes) +
-                                " байт: игра остановится с ошибкой, как только дойдёт до неё.");
-        }
+        checkLength(text, utf8, line, findings);
     }
 
     if (control.lines > 0) {
