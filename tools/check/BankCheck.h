@@ -33,7 +33,7 @@ struct Finding {
 // the question in Label1, an answer on its button Command1..Command4; 0 when it fits.
 // The text is the line as read, in UTF-8; an answer comes without the letter its button
 // puts in front ("Москва", shown as "A:Москва").
-using Fits = std::function<int(std::string_view text, Control control)>;
+using Fits = std::function<int(std::string_view text, Captioned control)>;
 
 // The checks of one file on its text in memory, cheap enough for every keystroke. The
 // first ten records are judged, as the game draws from them alone; a line added or lost

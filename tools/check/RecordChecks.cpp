@@ -15,7 +15,7 @@ void measure(const Fits& fits, std::string_view text, int answer, int line, Find
 {
     if (!fits || text.size() > kMaxLineBytes)
         return;
-    const Control control = answer == 0 ? Control::Label1 : answerButton(answer);
+    const Captioned control = answer == 0 ? Captioned::Label1 : answerButton(answer);
     const int hidden = fits(text, control);
     if (hidden <= 0)
         return;
