@@ -228,7 +228,7 @@ void QuestionBank::loadQuestion(int step, Random& random, WindowOps& windows, Ga
                                  .missingLines = record * kLinesPerRecord - reader.lineNumber()});
             }
             if (field == 0) {
-                windows.setCaption(Control::Label1, line);
+                windows.setCaption(Captioned::Label1, line);
             } else if (field <= 4) {
                 caption = kPrefixes.at(static_cast<std::size_t>(field - 1));
                 caption += line;

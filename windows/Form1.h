@@ -16,15 +16,7 @@ namespace kvardelon {
 class CaptionButton;
 class Forms;
 class PictureButton;
-
-// Where the question and the four answers stand: every text of a bank must fit them.
-inline constexpr Twips kQuestionPlace{120, 4560, 5535, 735};
-inline constexpr std::array<Twips, 4> kAnswerPlaces{{
-    {120, 5400, 3375, 735},   // A
-    {3600, 5400, 3375, 735},  // B
-    {120, 6240, 3375, 735},   // C
-    {3600, 6240, 3375, 735},  // D
-}};
+class QuestionPanel;
 
 class Form1 : public Form, public WindowOps {
     Q_OBJECT
@@ -38,8 +30,8 @@ public:
     void resetMainWindow();
 
     // The window operations the game acts through.
-    void setCaption(Control control, std::string_view text) override;
-    std::string caption(Control control) const override;
+    void setCaption(Captioned control, std::string_view text) override;
+    std::string caption(Captioned control) const override;
     void setEnabled(Control control, bool enabled) override;
     void setLadderColour(int step, Colour colour) override;
     void openResult(std::string_view text) override;
@@ -77,6 +69,7 @@ private:
     QIcon icon_;
 
     // The controls of the loaded window; all null while it is not loaded.
+    QuestionPanel* panel_ = nullptr;             // Label1 and Command1..Command4
     std::array<PictureButton*, 4> pictures_{};   // Picture1..Picture4
     std::array<CaptionButton*, 7> commands_{};   // Command1..Command7
     std::array<QLabel*, 16> labels_{};           // Label1..Label16
