@@ -17,15 +17,20 @@ mkdir -p "$findings"
 
 echo "== fuzz: the question reader for $seconds s"
 status=0
-# TMPDIR: the fuzzer writes its bank file there, so nothing is left behind.
+# TMPDIR: the fuzzer writes its bank file there, so nothing is left behind. The fuzzer stops
+# itself after $seconds; should it hang past that and its own ten-second limit per input,
+# the outer timeout ends it a minute later.
 TMPDIR="$work/tmp" \
 ASAN_OPTIONS="detect_leaks=1" \
 UBSAN_OPTIONS="print_stacktrace=1" \
-    build/fuzz/fuzz/fuzz_question_reader "$work/corpus" \
+    timeout --kill-after=10 $((seconds + 60)) build/fuzz/fuzz/fuzz_question_reader "$work/corpus" \
     -dict=fuzz/question_reader.dict \
     -max_total_time="$seconds" -max_len=70000 -rss_limit_mb=2048 -timeout=10 \
     -artifact_prefix="$findings/" -print_final_stats=1 < /dev/null || status=$?
-if [ "$status" -ne 0 ]; then
+if [ "$status" -eq 124 ]; then
+    echo "fuzz: still running $((seconds + 60)) s after it began, stopped: a hang" >&2
+    exit "$status"
+elif [ "$status" -ne 0 ]; then
     echo "fuzz: a finding (exit status $status); the input that shows it is in $findings" >&2
     exit "$status"
 fi

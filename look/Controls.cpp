@@ -9,11 +9,33 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <vector>
+
 namespace kvardelon {
 
 namespace {
 
 constexpr int kCaptionMargin = 4;
+
+// The style keeps each button's bevel in the application's pixmap cache under the identity of
+// the palette it was drawn with, and every widget of a newly loaded window holds a palette of
+// its own: keyed so, the cache would gain entries with every game and never hit. Bevels drawn
+// with one shared palette per set of colours hit the same entries in every window ever loaded.
+QPalette sharedPalette(const QPalette& palette)
+{
+    constexpr std::size_t kMostKept = 16;
+    static std::vector<QPalette> kept;
+    auto known = std::find(kept.begin(), kept.end(), palette);
+    if (known == kept.end()) {
+        if (kept.size() == kMostKept)
+            return palette;
+        known = kept.insert(kept.end(), palette);
+    }
+    QPalette shared = *known;
+    shared.setCurrentColorGroup(palette.currentColorGroup());
+    return shared;
+}
 
 }  // namespace
 
@@ -46,6 +68,7 @@ void CaptionButton::paintEvent(QPaintEvent*)
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
+    option.palette = sharedPalette(option.palette);
     painter.drawControl(QStyle::CE_PushButton, option);
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
     painter.setPen(palette().color(group, QPalette::ButtonText));

@@ -45,14 +45,14 @@ Form1::Form1(Forms& forms, QuestionBank bank)
             .clientTwips = {7095, 7110},
             .placeTwips = QPoint(2250, 1065),
             .closeButton = true}),
-      forms_(forms), game_(*this, forms.random, std::move(bank))
+      forms_(forms), game_(*this, forms.random, std::move(bank)), icon_(gameIcon())
 {
 }
 
 void Form1::build(QWidget& client)
 {
     QWidget* w = &client;
-    client.window()->setWindowIcon(gameIcon());
+    client.window()->setWindowIcon(icon_);
 
     // In tab order: the answers, the question and the ladder, the lifelines, the buttons, new game.
     panel_ = new QuestionPanel(w);

@@ -64,6 +64,10 @@ private:
     Forms& forms_;
     Game game_;
 
+    // One icon for every load: a new one would add its scaled images to the pixmap cache
+    // again each time the window is opened.
+    QIcon icon_;
+
     // The controls of the loaded window; all null while it is not loaded.
     QuestionPanel* panel_ = nullptr;             // Label1 and Command1..Command4
     std::array<PictureButton*, 4> pictures_{};   // Picture1..Picture4

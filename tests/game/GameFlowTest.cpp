@@ -22,13 +22,20 @@ protected:
         game.newGame();
     }
 
-    // Answers steps correctly until step `step` is on screen.
-    void climbTo(int step)
+    // Answers steps correctly until step `step` is on screen; fails as soon as a correct
+    // answer does not bring the next step, so a game that ends early cannot spin.
+    ::testing::AssertionResult climbTo(int step)
     {
         while (game.state().gintK < step) {
+            const int before = game.state().gintK;
             random.add({drawingRecord(1)});
             game.answer(1);
+            if (game.state().gintK != before + 1)
+                return ::testing::AssertionFailure() << "climbing to step " << step << ": the correct answer at step "
+                                                     << before << " left step " << game.state().gintK
+                                                     << " on screen, not step " << before + 1;
         }
+        return ::testing::AssertionSuccess();
     }
 
     std::vector<std::string> logAfter(const std::string& line) const
@@ -69,7 +76,7 @@ TEST_F(GameFlow, aCorrectAnswerPassesTheStepThenLoadsTheNextFile)
 TEST_F(GameFlow, winningAtStep15PaysTheMillionAndLoadsNothingMore)
 {
     startGame();
-    climbTo(15);
+    ASSERT_TRUE(climbTo(15));
     const int draws = random.draws;
     game.answer(1);
     EXPECT_EQ(random.draws, draws);
@@ -86,7 +93,7 @@ TEST_P(LosingAtStep, paysTheGuaranteedSumAndTouchesNothingElse)
 {
     const auto [step, text] = GetParam();
     startGame();
-    climbTo(step);
+    ASSERT_TRUE(climbTo(step));
     const GameState before = game.state();
     windows.log.clear();
     game.answer(2);
@@ -109,7 +116,7 @@ TEST_P(TakingTheMoneyAtStep, paysThePrizeOfTheLastStepAnswered)
 {
     const auto [step, text] = GetParam();
     startGame();
-    climbTo(step);
+    ASSERT_TRUE(climbTo(step));
     windows.log.clear();
     game.takeMoney();
     EXPECT_EQ(windows.log, (std::vector<std::string>{std::string("result ") + text, "close main"}));
@@ -135,7 +142,7 @@ TEST_F(GameFlow, aSixthLineOutsideOneToFourMakesEveryAnswerWrong)
 TEST_F(GameFlow, theStateOutlivesTheGameUntilTheNextNewGame)
 {
     startGame();
-    climbTo(7);
+    ASSERT_TRUE(climbTo(7));
     game.takeMoney();
     const GameState ended{.gintO = 1, .gintK = 7, .gintsum = 2000, .gintnsum = 1000};
     EXPECT_EQ(game.state(), ended);

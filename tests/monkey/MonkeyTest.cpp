@@ -1,6 +1,7 @@
 // Ten thousand random actions on the windows from a fixed seed, every rule checked after each.
 #include "Player.h"
 #include "Referee.h"
+#include "Watchdog.h"
 
 #include <QApplication>
 #include <QTest>
@@ -109,11 +110,18 @@ private slots:
         if (!fault.isEmpty())
             QFAIL(qPrintable(report(0, fault)));
 
+        // A player clicks within seconds; an action that takes ten is a hang.
+        Watchdog watchdog(std::chrono::seconds(10));
         for (unsigned long long action = 1; action <= actions; ++action) {
             // The time of day moves on between most actions, so that games draw other questions.
             if (dice.chance(0.9))
                 windows->clock = static_cast<float>(dice.below(86400) + dice.unit());
             const Snapshot before = look(*windows);
+            watchdog.starting(qPrintable(QStringLiteral("seed %1, action %2 in [%3]; replay with KVARDELON_MONKEY_SEED=%1 "
+                                                        "KVARDELON_MONKEY_ACTIONS=%2")
+                                             .arg(seed)
+                                             .arg(action)
+                                             .arg(situation(before))));
             const Step step = player.act(*windows);
             test::settle();
             note(QStringLiteral("#%1 [%2] %3").arg(action).arg(situation(before), step.description));

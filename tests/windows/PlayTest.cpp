@@ -70,7 +70,7 @@ private slots:
         QFETCH(int, step);
         QFETCH(QString, text);
         TestForms t;
-        t.playTo(step);
+        QVERIFY(t.playTo(step));
         const QByteArray wrong = "Command" + QByteArray::number(t.wrongAnswer());
         t.click(t.form1(), wrong.constData());
         QVERIFY(!t.form1().isLoaded());
@@ -83,7 +83,7 @@ private slots:
     void fifteenCorrectAnswersWinTheMillion()
     {
         TestForms t;
-        t.playTo(15);
+        QVERIFY(t.playTo(15));
         for (int step = 1; step < kTopStep; ++step)
             QCOMPARE(ladderColour(t, step), fromBgr(ladderStep(step).passed));
         t.answerCorrectly();
@@ -96,7 +96,7 @@ private slots:
     void takingTheMoneyAtStep13Pays125000()
     {
         TestForms t;
-        t.playTo(13);
+        QVERIFY(t.playTo(13));
         t.click(t.form1(), "Command7");
         QCOMPARE(t.labelText(t.forms().form4, "Label2"), QStringLiteral("Вы выиграили  125000 рублей."));
     }
@@ -104,7 +104,7 @@ private slots:
     void hurrahBringsBackTheMainWindowAsAtStartButKeepsTheState()
     {
         TestForms t;
-        t.playTo(10);
+        QVERIFY(t.playTo(10));
         t.click(t.form1(), "Picture1");
         t.click(t.form1(), "Command7");
         t.click(t.forms().form4, "Command1");
@@ -115,7 +115,7 @@ private slots:
 
         // A second game starts from zero with every lifeline back, and a later result
         // window shows only its own text.
-        t.playTo(2);
+        QVERIFY(t.playTo(2));
         QCOMPARE(t.form1().state().gintsum, 100);
         QVERIFY(t.form1().control<QWidget>("Picture1")->isEnabled());
         t.click(t.form1(), "Command7");
@@ -125,7 +125,7 @@ private slots:
     void fiftyfiftyBlanksTwoWrongAnswersThatStayClickable()
     {
         TestForms t;
-        t.playTo(4);
+        QVERIFY(t.playTo(4));
         t.click(t.form1(), "Picture1");
         const int correct = t.form1().state().gintO;
         int blank = 0;
@@ -153,7 +153,7 @@ private slots:
         t.click(t.form1(), "Command5");
         QCOMPARE(t.endings, QList<int>{0});
         TestForms playing;
-        playing.playTo(3);
+        QVERIFY(playing.playTo(3));
         playing.click(playing.form1(), "Command5");
         QCOMPARE(playing.endings, QList<int>{0});
     }
@@ -205,7 +205,7 @@ private slots:
         auto* picture = t.form1().control<PictureButton>("Picture1");
         QVERIFY(!picture->isEnabled());
         const QImage disabled = picture->grab().toImage();
-        t.playTo(1);
+        QVERIFY(t.playTo(1));
         picture = t.form1().control<PictureButton>("Picture1");
         QVERIFY(picture->isEnabled());
         QCOMPARE(picture->grab().toImage(), disabled);

@@ -31,8 +31,9 @@ public:
     // The answer button number (1..4) that is wrong for the question on screen.
     int wrongAnswer() const;
 
-    // New game, then correct answers until the step is on screen.
-    void playTo(int step);
+    // New game, then correct answers until the step is on screen. Returns false, the test
+    // failed with what happened instead, when the game does not get there.
+    bool playTo(int step);
 
     // Opens window 2 to 5 from the main window as a player does: the friend call and
     // the audience poll by their pictures and the result window by taking the money
