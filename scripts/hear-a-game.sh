@@ -52,29 +52,38 @@ for _ in $(seq 600); do grep -qs "SPEECH OUTPUT: 'Начать игру" "$speec
 # Keys pressed while Orca still settles in are held up for as long as D-Bus waits.
 sleep 5
 
-# The lines Orca spoke since the last call, once it has been quiet for a second.
+# The lines Orca spoke since the last call, less its echo of the keys pressed: once a line
+# matching the pattern has come (any line by default) and Orca has been quiet for two seconds.
 echo 0 > "$tmp/spoken"
 heard() {
-    local count last=-1
-    for _ in $(seq 40); do
+    local pattern=${1:-.} from count last=-1 lines
+    from=$(cat "$tmp/spoken")
+    lines() {
+        grep -a "SPEECH OUTPUT" "$speech" | tail -n +"$((from + 1))" |
+            sed -E -e "s/^.*SPEECH OUTPUT: '//" -e "s/' ?\{.*$//" |
+            grep -avxE '(tab|space|left shift|shift|return|left control|control) ?' || true
+    }
+    for _ in $(seq 60); do lines | grep -qaE "$pattern" && break; sleep 1; done
+    for _ in $(seq 30); do
         count=$(grep -ac "SPEECH OUTPUT" "$speech" || true)
         [ "$count" = "$last" ] && break
         last=$count
-        sleep 1
+        sleep 2
     done
-    grep -a "SPEECH OUTPUT" "$speech" | tail -n +"$(($(cat "$tmp/spoken") + 1))" |
-        sed -E -e "s/^.*SPEECH OUTPUT: '//" -e "s/' ?\{.*$//" |
-        grep -avxE '(tab|space|left shift|shift|return|left control|control) ?' | sed 's/^/    /' || true
+    lines | sed 's/^/    /'
     echo "$count" > "$tmp/spoken"
 }
 
-# Presses the keys, then prints what the player heard under a title.
+# Presses the keys, then prints what the player heard under a title. A first argument
+# "-w PATTERN" waits for a line that matches it.
 step() {
+    local pattern=.
+    [ "$1" = -w ] && { pattern=$2; shift 2; }
     local title=$1
     shift
     xdotool key --delay 200 "$@"
     echo "* $title"
-    heard | tee -a "$tmp/heard"
+    heard "$pattern" | tee -a "$tmp/heard"
 }
 
 # The last question heard: "N F", N the right answer (1..4), F the first answer still shown.
@@ -112,7 +121,7 @@ answer() {  # right|wrong
     n=$right
     [ "$1" = wrong ] && n=$((right == first ? (right % 4) + 1 : first))
     # shellcheck disable=SC2046
-    step "Answer $(printf '%s' ABCD | cut -c"$n") ($1)" $(to_answer "$first" "$n") space
+    step -w 'notification' "Answer $(printf '%s' ABCD | cut -c"$n") ($1)" $(to_answer "$first" "$n") space
 }
 
 # From the first answer shown, four Tabs reach the first lifeline not yet used.
@@ -120,37 +129,37 @@ lifeline() {
     local first
     read -r _ first < <(lookup)
     # shellcheck disable=SC2046
-    step "$1" $(to_answer "$first" 1) Tab Tab Tab Tab space
+    step -w "$2" "$1" $(to_answer "$first" 1) Tab Tab Tab Tab space
 }
 
 echo "== Start"
-heard | tee -a "$tmp/heard"
+heard "Начать игру" | tee -a "$tmp/heard"
 echo "== Game 1: every lifeline, the about window, taking the money"
-step "New game (Space on the town picture, which has the focus)" space
+step -w notification "New game (Space on the town picture, which has the focus)" space
 answer right
 answer right
-lifeline "Fifty-fifty"
-lifeline "Call a friend"
+lifeline "Fifty-fifty" notification
+lifeline "Call a friend" "Как зовут"
 step "Type the friend's name" ctrl+a
 xdotool type --delay 100 "Сосед"
 heard | tee -a "$tmp/heard"
-step "Press \"Позвонить\"" Tab space
+step -w "думает" "Press \"Позвонить\"" Tab space
 step "Press \"Конец связи ...\"" Tab space
 answer right
-lifeline "Audience poll"
+lifeline "Audience poll" notification
 step "Press \"Спасибо!\"" space
 step "Shift+Tab to \"Взять деньги\"" shift+Tab
-step "Shift+Tab to \"О программе\", open it" shift+Tab space
+step -w "УСПЕХОВ" "Shift+Tab to \"О программе\", open it" shift+Tab space
 step "Press \"OK\"" space
-step "Tab to \"Взять деньги\" and take the money" Tab space
+step -w "рублей" "Tab to \"Взять деньги\" and take the money" Tab space
 step "Press \"Ура!\"" space
 echo "== Game 2: a wrong answer"
-step "New game" space
+step -w notification "New game" space
 answer right
 answer wrong
 step "Press \"Ура!\"" space
 echo "== Game 3: the million"
-step "New game" space
+step -w notification "New game" space
 for _ in $(seq 15); do answer right; done
 step "Press \"Ура!\"" space
 kill -0 "$game_pid"
