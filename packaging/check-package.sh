@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package in a fresh build folder and checks it: lintian, file list, menu entry, metainfo, bank.
+# Builds the Debian package in a fresh build folder and checks it: lintian, file list, menu entries, metainfo, banks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,12 +53,14 @@ echo "as listed in $expected"
 echo "== installed files"
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
-desktop=$root/usr/share/applications/$app_id.desktop
-desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
-# The menu entry starts the packaged game where the packaged bank is.
-exec_name=$(sed -n 's/^Exec=//p' "$desktop")
-bank_parent=$(sed -n 's/^Path=//p' "$desktop")
-[ -x "$root/usr/games/$exec_name" ] || { echo "check-package: Exec=$exec_name is not in /usr/games" >&2; exit 1; }
-"$root/usr/games/kvardelon-check" "$root$bank_parent/data"
+# Each menu entry starts the packaged game where its packaged bank is: the main bank and the classroom bank.
+for entry in "$app_id" "$app_id.Classroom"; do
+    desktop=$root/usr/share/applications/$entry.desktop
+    desktop-file-validate "$desktop"
+    exec_name=$(sed -n 's/^Exec=//p' "$desktop")
+    bank_parent=$(sed -n 's/^Path=//p' "$desktop")
+    [ -x "$root/usr/games/$exec_name" ] || { echo "check-package: Exec=$exec_name is not in /usr/games" >&2; exit 1; }
+    "$root/usr/games/kvardelon-check" "$root$bank_parent/data"
+done
 echo "check-package: all checks passed"
