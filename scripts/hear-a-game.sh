@@ -24,6 +24,7 @@ finish() {
     [ -n "${KEEP:-}" ] && echo "kept $tmp" >&2 || rm -rf "$tmp"
 }
 trap finish EXIT
+trap "exit 1" INT TERM
 
 # shellcheck source=xvfb.sh
 . "$repo/scripts/xvfb.sh"
@@ -31,7 +32,7 @@ start_xvfb "$tmp"
 pids+=("$xvfb")
 # Orca and the accessibility bus keep their settings and sockets in a home of their own.
 export DISPLAY=$display HOME=$tmp/home XDG_RUNTIME_DIR=$tmp/run
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 eval "$(dbus-launch --sh-syntax)"
 pids+=("$DBUS_SESSION_BUS_PID")
@@ -44,7 +45,8 @@ pids+=($!)
 for _ in $(seq 600); do grep -qs "SPEECH OUTPUT: 'Screen reader on" "$speech" && break; sleep 0.1; done
 sleep 2
 
-(cd "$folder" && exec "$game") > "$tmp/game.log" 2>&1 &
+# Qt would otherwise wait on the bus to learn that a screen reader runs.
+(cd "$folder" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$game") > "$tmp/game.log" 2>&1 &
 pids+=($!)
 game_pid=$!
 # Ready once the focus is heard on the new game picture.

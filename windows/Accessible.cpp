@@ -72,6 +72,8 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object)
     const Form* form = Form::of(widget);
     if (form == nullptr)
         return nullptr;
+    if (widget == form->window())
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("kvardelon::Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     if (className == QLatin1String("kvardelon::CaptionButton") || className == QLatin1String("kvardelon::PictureButton"))

@@ -7,8 +7,9 @@
 
 namespace kvardelon {
 
-// Puts the game's own accessible interfaces in place for the windows' buttons, pictures,
-// labels and announcers; safe to call more than once.
+// Puts the game's own accessible interfaces in place for the windows (frames, where Qt
+// would say filler), their buttons, pictures, labels and announcers; safe to call more
+// than once.
 void installAccessibleInterfaces();
 
 // An empty, undrawn child of a window that a screen reader hears as a notification each

@@ -134,6 +134,9 @@ void Form1::newGame()
 
 void Form1::answer(int n)
 {
+    // The focus leaves the answer pressed, so that it comes to the first answer anew: a
+    // screen reader then hears the next question rather than a caption changing under it.
+    panel_->answerButton(n)->clearFocus();
     guarded([this, n] { game_.answer(n); });
     // Still loaded: the answer was right and the next question is on screen.
     if (!isLoaded())
