@@ -42,8 +42,8 @@ sleep 1
 speech=$tmp/orca.out
 orca --replace --debug-file="$speech" > "$tmp/orca.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 600); do grep -qs "SPEECH OUTPUT: 'Screen reader on" "$speech" && break; sleep 0.1; done
-sleep 2
+# Started while Orca settles in, the game is heard at once; started later, only a minute on.
+sleep 4
 
 # Qt would otherwise wait on the bus to learn that a screen reader runs.
 (cd "$folder" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$game") > "$tmp/game.log" 2>&1 &
