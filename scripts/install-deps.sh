@@ -8,7 +8,8 @@ packages=(
     libclang-rt-dev
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
     qt6-base-dev qt6-qpa-plugins fonts-liberation2
-    libxcb1-dev
+    # The windows are also tested on X11, on a private X server.
+    libxcb1-dev xvfb
     lintian dpkg-dev file desktop-file-utils appstream
 )
 

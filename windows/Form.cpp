@@ -1,8 +1,11 @@
 // Loading, showing, unloading and disabling a window.
 #include "Form.h"
 
+#include "Accessible.h"
 #include "Toolkit.h"
+#include "WindowSystem.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
@@ -15,7 +18,16 @@ class Form::Window : public QWidget {
 public:
     Window(Form& form, QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags), form_(form) {}
 
+    Form& form() const { return form_; }
+
 protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            form_.activated();
+        return QWidget::event(event);
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         // The window never closes by itself: its form decides, and a disabled one refuses.
@@ -110,6 +122,8 @@ void Form::load()
     auto* window = new Window(*this, parent, flags);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setWindowTitle(frame_.title);
+    // Set even when null: a window without an icon of its own would show its owner's.
+    window->setWindowIcon(frame_.icon);
     window->setAutoFillBackground(true);
 
     const QSize client(twips(frame_.clientTwips.width()), twips(frame_.clientTwips.height()));
@@ -123,6 +137,7 @@ void Form::load()
         clientArea->setGeometry(QRect(QPoint(1, 1), client));
     }
     window_ = window;
+    new Announcer(clientArea);
     build(*clientArea);
     loaded();
 }
@@ -135,13 +150,45 @@ void Form::show()
     QRect place(QPoint(0, 0), window->size());
     if (frame_.placeTwips) {
         place.moveTopLeft(QPoint(twips(frame_.placeTwips->x()), twips(frame_.placeTwips->y())));
+        if (const QScreen* screen = screenAt(place.topLeft()))
+            place = keepOnScreen(place, screen->availableGeometry());
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         place.moveCenter(screen->geometry().center());
     }
     window->setGeometry(place);
+    readAloud_ = frame_.readOnOpen;
     window->show();
+    if (frame_.title.isEmpty())
+        clearWindowSystemTitle(*window);
     window->raise();
     window->activateWindow();
+}
+
+void Form::announce(const QString& text)
+{
+    if (!isLoaded())
+        return;
+    if (readAloud_)
+        pendingAnnouncement_ = text;
+    else
+        window_->findChild<Announcer*>()->say(text);
+}
+
+void Form::activated()
+{
+    if (!isLoaded())
+        return;
+    QString text = std::exchange(pendingAnnouncement_, {});
+    if (std::exchange(readAloud_, false))
+        text = readingOf(*window_) + (text.isEmpty() ? QString() : QLatin1Char(' ') + text);
+    if (!text.isEmpty())
+        window_->findChild<Announcer*>()->say(text);
+}
+
+Form* Form::of(const QWidget* widget)
+{
+    const auto* window = widget != nullptr ? dynamic_cast<const Window*>(widget->window()) : nullptr;
+    return window != nullptr ? &window->form() : nullptr;
 }
 
 void Form::unload()
@@ -149,6 +196,8 @@ void Form::unload()
     if (!isLoaded())
         return;
     unloaded();
+    pendingAnnouncement_.clear();
+    readAloud_ = false;
     QWidget* window = window_;
     window_ = nullptr;
     window->hide();
@@ -167,6 +216,21 @@ void Form::setEnabled(bool enabled)
     } else {
         delete blocker_;
         blocker_ = nullptr;
+    }
+    tellStateOfControls();
+    if (enabled && isLoaded() && window_->isVisible())
+        window_->activateWindow();
+}
+
+void Form::tellStateOfControls() const
+{
+    if (!QAccessible::isActive() || !isLoaded())
+        return;
+    QAccessible::State disabled;
+    disabled.disabled = true;
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+        QAccessibleStateChangeEvent event(control, disabled);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

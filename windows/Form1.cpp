@@ -1,6 +1,7 @@
 // The main window: its controls as described, and what each click does.
 #include "Form1.h"
 
+#include "Accessible.h"
 #include "Controls.h"
 #include "Forms.h"
 #include "MainLayout.h"
@@ -44,15 +45,15 @@ Form1::Form1(Forms& forms, QuestionBank bank)
     : Form({.title = QStringLiteral("Кварделон"),
             .clientTwips = {7095, 7110},
             .placeTwips = QPoint(2250, 1065),
-            .closeButton = true}),
-      forms_(forms), game_(*this, forms.random, std::move(bank)), icon_(gameIcon())
+            .closeButton = true,
+            .icon = gameIcon()}),
+      forms_(forms), game_(*this, forms.random, std::move(bank))
 {
 }
 
 void Form1::build(QWidget& client)
 {
     QWidget* w = &client;
-    client.window()->setWindowIcon(icon_);
 
     // In tab order: the answers, the question and the ladder, the lifelines, the buttons, new game.
     panel_ = new QuestionPanel(w);
@@ -87,14 +88,16 @@ void Form1::build(QWidget& client)
     commands_[6]->setEnabled(false);
 
     for (int n = 1; n <= 4; ++n)
-        connect(commands_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, this, [this, n] { answer(n); });
-    connect(commands_[4], &QPushButton::clicked, this, &Form1::exitGame);
-    connect(commands_[5], &QPushButton::clicked, this, &Form1::showAbout);
-    connect(commands_[6], &QPushButton::clicked, this, &Form1::takeMoney);
-    connect(pictures_[0], &QAbstractButton::clicked, this, &Form1::fiftyfifty);
-    connect(pictures_[1], &QAbstractButton::clicked, this, &Form1::callFriend);
-    connect(pictures_[2], &QAbstractButton::clicked, this, &Form1::askAudience);
-    connect(pictures_[3], &QAbstractButton::clicked, this, &Form1::newGame);
+        onClick(commands_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, [this, n] { answer(n); });
+    onClick(commands_[4], &QPushButton::clicked, [this] { exitGame(); });
+    onClick(commands_[5], &QPushButton::clicked, [this] { showAbout(); });
+    onClick(commands_[6], &QPushButton::clicked, [this] { takeMoney(); });
+    onClick(pictures_[0], &QAbstractButton::clicked, [this] { fiftyfifty(); });
+    onClick(pictures_[1], &QAbstractButton::clicked, [this] { callFriend(); });
+    onClick(pictures_[2], &QAbstractButton::clicked, [this] { askAudience(); });
+    onClick(pictures_[3], &QAbstractButton::clicked, [this] { newGame(); });
+    // Space on the control that has the focus at start begins a game rather than ends the program.
+    pictures_[3]->setFocus();
 }
 
 void Form1::unloaded()
@@ -124,11 +127,40 @@ void Form1::guarded(Step step)
 void Form1::newGame()
 {
     guarded([this] { game_.newGame(); });
+    // Disabling the new game picture moved the focus on before the answers were enabled.
+    focusFirstAnswer();
+    announceQuestion();
 }
 
 void Form1::answer(int n)
 {
+    // The focus leaves the answer pressed, so that it comes to the first answer anew: a
+    // screen reader then hears the next question rather than a caption changing under it.
+    panel_->answerButton(n)->clearFocus();
     guarded([this, n] { game_.answer(n); });
+    // Still loaded: the answer was right and the next question is on screen.
+    if (!isLoaded())
+        return;
+    focusFirstAnswer();
+    announceQuestion();
+}
+
+void Form1::focusFirstAnswer()
+{
+    for (int n = 1; n <= 4; ++n) {
+        if (!panel_->answerCaption(n).isEmpty()) {
+            panel_->answerButton(n)->setFocus();
+            return;
+        }
+    }
+}
+
+void Form1::announceQuestion()
+{
+    QStringList texts{panel_->question()};
+    for (int n = 1; n <= 4; ++n)
+        texts << panel_->answerCaption(n);
+    announce(spoken(texts));
 }
 
 void Form1::takeMoney()
@@ -144,12 +176,15 @@ void Form1::exitGame()
 void Form1::fiftyfifty()
 {
     game_.fiftyfifty();
+    focusFirstAnswer();
+    announceQuestion();
 }
 
 void Form1::callFriend()
 {
     forms_.form2.show();
     setEnabled(Control::Picture2, false);
+    focusFirstAnswer();
     setEnabled(false);
 }
 
@@ -157,6 +192,7 @@ void Form1::askAudience()
 {
     forms_.form3.show();
     setEnabled(Control::Picture3, false);
+    focusFirstAnswer();
     setEnabled(false);
 }
 

@@ -40,7 +40,8 @@ public:
 
     using Form::setEnabled;
 
-private slots:
+private:
+    // What the player's clicks do; each comes in only through the window's onClick.
     void newGame();
     void answer(int n);
     void takeMoney();
@@ -50,7 +51,13 @@ private slots:
     void askAudience();
     void showAbout();
 
-private:
+    // Has the screen reader say the question and the answers still shown.
+    void announceQuestion();
+
+    // The keyboard focus to the first answer still shown: where a player goes on from a
+    // new question or a lifeline, rather than to whatever follows a disabled control.
+    void focusFirstAnswer();
+
     void build(QWidget& client) override;
     void unloaded() override;
     void closeRequested() override;
@@ -64,9 +71,6 @@ private:
     Forms& forms_;
     Game game_;
 
-    // One icon for every load: a new one would add its scaled images to the pixmap cache
-    // again each time the window is opened.
-    QIcon icon_;
 
     // The controls of the loaded window; all null while it is not loaded.
     QuestionPanel* panel_ = nullptr;             // Label1 and Command1..Command4

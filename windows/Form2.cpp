@@ -13,7 +13,10 @@
 namespace kvardelon {
 
 Form2::Form2(Forms& forms)
-    : Form({.title = QStringLiteral("Звонок другу"), .clientTwips = {3720, 3180}, .placeTwips = QPoint(4455, 2280)},
+    : Form({.title = QStringLiteral("Звонок другу"),
+            .clientTwips = {3720, 3180},
+            .placeTwips = QPoint(4455, 2280),
+            .readOnOpen = true},
            &forms.form1),
       forms_(forms)
 {
@@ -32,8 +35,8 @@ void Form2::build(QWidget& client)
     command2_->setVisible(false);
     text1_->setFocus();
 
-    connect(command1, &QPushButton::clicked, this, &Form2::call);
-    connect(command2_, &QPushButton::clicked, this, &Form2::hangUp);
+    onClick(command1, &QPushButton::clicked, [this] { call(); });
+    onClick(command2_, &QPushButton::clicked, [this] { hangUp(); });
 }
 
 void Form2::unloaded()
@@ -48,6 +51,7 @@ void Form2::call()
     const std::string sentence = friendanswer(text1_->text().toStdString(), forms_.random);
     label2_->setText(QString::fromStdString(sentence));
     command2_->setVisible(true);
+    announce(label2_->text());
 }
 
 void Form2::hangUp()

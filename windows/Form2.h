@@ -16,11 +16,10 @@ class Form2 : public Form {
 public:
     explicit Form2(Forms& forms);
 
-private slots:
+private:
     void call();
     void hangUp();
 
-private:
     void build(QWidget& client) override;
     void unloaded() override;
     void closeRequested() override;

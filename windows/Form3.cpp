@@ -11,7 +11,10 @@
 namespace kvardelon {
 
 Form3::Form3(Forms& forms)
-    : Form({.title = QStringLiteral("Помощь зала"), .clientTwips = {4680, 3780}, .placeTwips = QPoint(3225, 1065)},
+    : Form({.title = QStringLiteral("Помощь зала"),
+            .clientTwips = {4680, 3780},
+            .placeTwips = QPoint(3225, 1065),
+            .readOnOpen = true},
            &forms.form1),
       forms_(forms)
 {
@@ -31,7 +34,7 @@ void Form3::build(QWidget& client)
     makeLabel(&client, "Label8", {}, {2160, 2040, 2055, 375});
     makeLabel(&client, "Label9", {}, {2160, 2640, 2055, 375});
     auto* command1 = new CaptionButton(&client, "Command1", QStringLiteral("Спасибо!"), {600, 3240, 3495, 375});
-    connect(command1, &QPushButton::clicked, this, &Form3::thank);
+    onClick(command1, &QPushButton::clicked, [this] { thank(); });
 }
 
 void Form3::loaded()

@@ -12,10 +12,8 @@ class Form3 : public Form {
 public:
     explicit Form3(Forms& forms);
 
-private slots:
-    void thank();
-
 private:
+    void thank();
     void build(QWidget& client) override;
     void loaded() override;
     void closeRequested() override;

@@ -9,7 +9,7 @@
 namespace kvardelon {
 
 Form4::Form4(Forms& forms)
-    : Form({.title = QStringLiteral("Спасибо за игру."), .clientTwips = {4680, 2865}}), forms_(forms)
+    : Form({.title = QStringLiteral("Спасибо за игру."), .clientTwips = {4680, 2865}, .readOnOpen = true}), forms_(forms)
 {
 }
 
@@ -21,7 +21,7 @@ void Form4::build(QWidget& client)
     makeLabel(&client, "Label2", {}, {240, 1200, 4095, 375});
     auto* command1 = new CaptionButton(&client, "Command1", QStringLiteral("Ура!"), {240, 2040, 4095, 495});
     command1->setFocus();
-    connect(command1, &QPushButton::clicked, this, &Form4::cheer);
+    onClick(command1, &QPushButton::clicked, [this] { cheer(); });
 }
 
 void Form4::setResultText(const QString& text)

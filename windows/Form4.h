@@ -15,10 +15,8 @@ public:
     // The caption of Label2: what the game just paid.
     void setResultText(const QString& text);
 
-private slots:
-    void cheer();
-
 private:
+    void cheer();
     void build(QWidget& client) override;
     void closeRequested() override;
 

@@ -25,7 +25,10 @@ QString makerAddress()
     return QStringLiteral(KVARDELON_MAKER_URL);
 }
 
-Form5::Form5(Forms& forms) : Form({.clientTwips = {4680, 3945}, .titleBar = false}, &forms.form1), forms_(forms) {}
+Form5::Form5(Forms& forms)
+    : Form({.clientTwips = {4680, 3945}, .titleBar = false, .readOnOpen = true}, &forms.form1), forms_(forms)
+{
+}
 
 void Form5::build(QWidget& client)
 {
@@ -48,8 +51,8 @@ void Form5::build(QWidget& client)
     makeLabel(&client, "label7", QStringLiteral("Тавреллин"), {1440, 2160, 1335, 255});
     command1->setFocus();
 
-    connect(command1, &QPushButton::clicked, this, &Form5::close);
-    connect(lblurl, &LinkLabel::clicked, this, [this, lblurl] { gotoweb(lblurl->text()); });
+    onClick(command1, &QPushButton::clicked, [this] { close(); });
+    onClick(lblurl, &LinkLabel::clicked, [this, lblurl] { gotoweb(lblurl->text()); });
 }
 
 void Form5::gotoweb(const QString& address)

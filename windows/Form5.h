@@ -18,10 +18,8 @@ public:
     // Asks the desktop to open the address; whether it could is not looked at.
     void gotoweb(const QString& address);
 
-private slots:
-    void close();
-
 private:
+    void close();
     void build(QWidget& client) override;
     void closeRequested() override;
 
