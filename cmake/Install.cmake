@@ -29,11 +29,11 @@ elseif(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
     foreach(size 16 32 48 256)
-        install(FILES ${PROJECT_SOURCE_DIR}/windows/images/icon${size}.png
+        install(FILES ${PROJECT_SOURCE_DIR}/look/images/icon${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME ${KVARDELON_APP_ID}.png)
     endforeach()
-    install(FILES ${PROJECT_SOURCE_DIR}/windows/images/src/icon32.svg
+    install(FILES ${PROJECT_SOURCE_DIR}/look/images/src/icon32.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${KVARDELON_APP_ID}.svg)
 

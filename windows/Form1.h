@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Form.h"
+#include "MainLayout.h"
 #include "Toolkit.h"
 
 #include "Game.h"
@@ -16,15 +17,6 @@ namespace kvardelon {
 class CaptionButton;
 class Forms;
 class PictureButton;
-
-// Where the question and the four answers stand: every text of a bank must fit them.
-inline constexpr Twips kQuestionPlace{120, 4560, 5535, 735};
-inline constexpr std::array<Twips, 4> kAnswerPlaces{{
-    {120, 5400, 3375, 735},   // A
-    {3600, 5400, 3375, 735},  // B
-    {120, 6240, 3375, 735},   // C
-    {3600, 6240, 3375, 735},  // D
-}};
 
 class Form1 : public Form, public WindowOps {
     Q_OBJECT

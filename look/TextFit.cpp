@@ -2,7 +2,7 @@
 #include "TextFit.h"
 
 #include "Controls.h"
-#include "Form1.h"
+#include "MainLayout.h"
 #include "Toolkit.h"
 
 #include <QFontMetrics>

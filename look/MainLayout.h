@@ -1,0 +1,19 @@
+// Where the main window's question and answers stand, in twips.
+#pragma once
+
+#include "Toolkit.h"
+
+#include <array>
+
+namespace kvardelon {
+
+// Where the question and the four answers stand: every text of a bank must fit them.
+inline constexpr Twips kQuestionPlace{120, 4560, 5535, 735};
+inline constexpr std::array<Twips, 4> kAnswerPlaces{{
+    {120, 5400, 3375, 735},   // A
+    {3600, 5400, 3375, 735},  // B
+    {120, 6240, 3375, 735},   // C
+    {3600, 6240, 3375, 735},  // D
+}};
+
+}  // namespace kvardelon
