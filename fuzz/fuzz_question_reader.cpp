@@ -173,8 +173,8 @@ std::vector<std::string_view> plainLines(std::string_view bytes)
     return lines;
 }
 
-constexpr std::array<Control, 5> kTextControls = {Control::Label1, Control::Command1, Control::Command2,
-                                                  Control::Command3, Control::Command4};
+constexpr std::array<Captioned, 5> kTextControls = {Captioned::Label1, Captioned::Command1, Captioned::Command2,
+                                                    Captioned::Command3, Captioned::Command4};
 
 // What a load came to, or must come to: the four texts and gintO, or the bank's error.
 struct Load {
@@ -250,8 +250,8 @@ std::string difference(const Load& actual, const Load& expected)
 // Holds captions and counts how often Picture1 was turned off.
 class Window : public WindowOps {
 public:
-    void setCaption(Control control, std::string_view text) override { captions[index(control)] = text; }
-    std::string caption(Control control) const override { return captions[index(control)]; }
+    void setCaption(Captioned control, std::string_view text) override { captions[index(control)] = text; }
+    std::string caption(Captioned control) const override { return captions[index(control)]; }
     void setEnabled(Control control, bool enabled) override
     {
         if (control != Control::Picture1 || enabled)
@@ -263,11 +263,11 @@ public:
     void closeMain() override { fault("the main window was closed"); }
     void endProcess() override { fault("the process was ended"); }
 
-    std::array<std::string, 10> captions;
+    std::array<std::string, 5> captions;
     int picture1Offs = 0;
 
 private:
-    static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
+    static std::size_t index(Captioned control) { return static_cast<std::size_t>(control); }
 };
 
 // Draws the record count given; loading must draw once and never seed.

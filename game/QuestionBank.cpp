@@ -44,7 +44,7 @@ void QuestionBank::loadQuestion(int step, Random& random, WindowOps& windows, Ga
                              .record = index,
                              .missingLines = kLinesPerRecord});
         }
-        windows.setCaption(Control::Label1, record->question);
+        windows.setCaption(Captioned::Label1, record->question);
         for (int answer = 1; answer <= 4; ++answer) {
             caption = kPrefixes.at(static_cast<std::size_t>(answer - 1));
             caption += record->answers.at(static_cast<std::size_t>(answer - 1));

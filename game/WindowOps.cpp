@@ -5,10 +5,10 @@
 
 namespace kvardelon {
 
-Control answerButton(int n)
+Captioned answerButton(int n)
 {
     assert(n >= 1 && n <= 4);
-    return static_cast<Control>(static_cast<int>(Control::Command1) + n - 1);
+    return static_cast<Captioned>(static_cast<int>(Captioned::Command1) + n - 1);
 }
 
 }  // namespace kvardelon

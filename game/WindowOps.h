@@ -10,7 +10,7 @@ namespace kvardelon {
 // A text colour as 0xBBGGRR: blue in the high byte, red in the low byte.
 using Colour = std::uint32_t;
 
-// The main-window controls whose caption or enabled state the game sets.
+// The main-window controls whose enabled state the game sets.
 enum class Control {
     Picture1,  // fifty-fifty
     Picture2,  // friend call
@@ -24,16 +24,19 @@ enum class Control {
     Command7,  // take the money
 };
 
+// The main-window controls whose caption the game writes and reads: only these have one.
+enum class Captioned { Label1, Command1, Command2, Command3, Command4 };
+
 // Answer button n (1 = A ... 4 = D); n must lie in 1..4.
-Control answerButton(int n);
+Captioned answerButton(int n);
 
 class WindowOps {
 public:
     virtual ~WindowOps() = default;
 
     // Captions of Label1 and Command1..Command4; get returns exactly the text last set.
-    virtual void setCaption(Control control, std::string_view text) = 0;
-    virtual std::string caption(Control control) const = 0;
+    virtual void setCaption(Captioned control, std::string_view text) = 0;
+    virtual std::string caption(Captioned control) const = 0;
 
     virtual void setEnabled(Control control, bool enabled) = 0;
 
@@ -53,8 +56,8 @@ public:
 // Does nothing; for running the game with no screen at all.
 class NullWindowOps : public WindowOps {
 public:
-    void setCaption(Control, std::string_view) override {}
-    std::string caption(Control) const override { return {}; }
+    void setCaption(Captioned, std::string_view) override {}
+    std::string caption(Captioned) const override { return {}; }
     void setEnabled(Control, bool) override {}
     void setLadderColour(int, Colour) override {}
     void openResult(std::string_view) override {}

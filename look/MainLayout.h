@@ -16,4 +16,7 @@ inline constexpr std::array<Twips, 4> kAnswerPlaces{{
     {3600, 6240, 3375, 735},  // D
 }};
 
+// The least rectangle around the question and the answers: the question panel's place.
+inline constexpr Twips kQuestionPanelPlace{120, 4560, 3600 + 3375 - 120, 6240 + 735 - 4560};
+
 }  // namespace kvardelon

@@ -3,6 +3,7 @@
 
 #include "Controls.h"
 #include "MainLayout.h"
+#include "QuestionPanel.h"
 #include "Toolkit.h"
 
 #include <QFontMetrics>
@@ -27,7 +28,7 @@ bool questionFits(const QString& question)
 
 bool answerFits(const QString& answer)
 {
-    return fits(QStringLiteral("A:") + answer, CaptionButton::captionArea(kAnswerPlaces[0].pixels().size()));
+    return fits(QuestionPanel::letteredAnswer(1, answer), CaptionButton::captionArea(kAnswerPlaces[0].pixels().size()));
 }
 
 }  // namespace kvardelon

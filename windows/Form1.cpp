@@ -3,6 +3,8 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "MainLayout.h"
+#include "QuestionPanel.h"
 #include "Toolkit.h"
 
 #include "BankError.h"
@@ -23,6 +25,12 @@ constexpr int kLadderRowTwips = 360;
 Twips ladderPlace(int step)
 {
     return {kLadderLeft, (kTopStep - step) * kLadderRowTwips, kLadderWidth, kLadderHeight};
+}
+
+// 1..4 for Command1..Command4.
+int buttonNumber(Captioned control)
+{
+    return static_cast<int>(control) - static_cast<int>(Captioned::Command1) + 1;
 }
 
 QByteArray labelName(int number)
@@ -47,11 +55,11 @@ void Form1::build(QWidget& client)
     client.window()->setWindowIcon(gameIcon());
 
     // In tab order: the answers, the question and the ladder, the lifelines, the buttons, new game.
-    commands_[0] = new CaptionButton(w, "Command1", {}, kAnswerPlaces[0]);
-    commands_[1] = new CaptionButton(w, "Command2", {}, kAnswerPlaces[1]);
-    commands_[2] = new CaptionButton(w, "Command3", {}, kAnswerPlaces[2]);
-    commands_[3] = new CaptionButton(w, "Command4", {}, kAnswerPlaces[3]);
-    labels_[0] = makeLabel(w, "Label1", {}, kQuestionPlace);
+    panel_ = new QuestionPanel(w);
+    panel_->move(kQuestionPanelPlace.pixels().topLeft());
+    for (int n = 1; n <= 4; ++n)
+        commands_[static_cast<std::size_t>(n - 1)] = panel_->answerButton(n);
+    labels_[0] = panel_->questionLabel();
     for (int step = 1; step <= kTopStep; ++step) {
         QLabel* label = makeLabel(w, labelName(step + 1).constData(), QString::fromLatin1(ladderStep(step).caption),
                                   ladderPlace(step), Qt::AlignHCenter);
@@ -91,6 +99,7 @@ void Form1::build(QWidget& client)
 
 void Form1::unloaded()
 {
+    panel_ = nullptr;
     pictures_ = {};
     commands_ = {};
     labels_ = {};
@@ -162,7 +171,7 @@ void Form1::resetMainWindow()
     load();
     for (int n = 1; n <= 4; ++n)
         setCaption(answerButton(n), "");
-    setCaption(Control::Label1, "");
+    setCaption(Captioned::Label1, "");
     restoreLadderColours(*this);
     show();
 }
@@ -188,22 +197,22 @@ QWidget* Form1::widget(Control control) const
     return nullptr;
 }
 
-void Form1::setCaption(Control control, std::string_view text)
+void Form1::setCaption(Captioned control, std::string_view text)
 {
     load();
-    if (control == Control::Label1)
-        labels_[0]->setText(toQString(text));
+    if (control == Captioned::Label1)
+        panel_->setQuestion(toQString(text));
     else
-        static_cast<CaptionButton*>(widget(control))->setCaption(toQString(text));
+        panel_->setAnswerCaption(buttonNumber(control), toQString(text));
 }
 
-std::string Form1::caption(Control control) const
+std::string Form1::caption(Captioned control) const
 {
     // A window not loaded shows its captions at load: all of these are empty.
     if (!isLoaded())
         return {};
-    const QString text = control == Control::Label1 ? labels_[0]->text()
-                                                    : static_cast<CaptionButton*>(widget(control))->caption();
+    const QString text =
+        control == Captioned::Label1 ? panel_->question() : panel_->answerCaption(buttonNumber(control));
     return text.toStdString();
 }
 

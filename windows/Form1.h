@@ -2,7 +2,6 @@
 #pragma once
 
 #include "Form.h"
-#include "MainLayout.h"
 #include "Toolkit.h"
 
 #include "Game.h"
@@ -17,6 +16,7 @@ namespace kvardelon {
 class CaptionButton;
 class Forms;
 class PictureButton;
+class QuestionPanel;
 
 class Form1 : public Form, public WindowOps {
     Q_OBJECT
@@ -30,8 +30,8 @@ public:
     void resetMainWindow();
 
     // The window operations the game acts through.
-    void setCaption(Control control, std::string_view text) override;
-    std::string caption(Control control) const override;
+    void setCaption(Captioned control, std::string_view text) override;
+    std::string caption(Captioned control) const override;
     void setEnabled(Control control, bool enabled) override;
     void setLadderColour(int step, Colour colour) override;
     void openResult(std::string_view text) override;
@@ -65,6 +65,7 @@ private:
     Game game_;
 
     // The controls of the loaded window; all null while it is not loaded.
+    QuestionPanel* panel_ = nullptr;             // Label1 and Command1..Command4
     std::array<PictureButton*, 4> pictures_{};   // Picture1..Picture4
     std::array<CaptionButton*, 7> commands_{};   // Command1..Command7
     std::array<QLabel*, 16> labels_{};           // Label1..Label16

@@ -220,8 +220,8 @@ TEST(CheckBank, asksTheMeasureAboutEachShownTextAndItsControl)
     TempBank bank;
     bank.writeAll();
     bank.write(3, withRecord(4, lines({"q3-4 " + std::string(20, 'x'), "a", std::string(20, 'y'), "c", "d", "1"})));
-    std::vector<std::pair<std::string, Control>> asked;
-    const std::vector<Finding> findings = checkBank(bank.folder(), [&](std::string_view text, Control control) {
+    std::vector<std::pair<std::string, Captioned>> asked;
+    const std::vector<Finding> findings = checkBank(bank.folder(), [&](std::string_view text, Captioned control) {
         asked.emplace_back(text, control);
         return text.size() <= 10;
     });
@@ -230,8 +230,8 @@ TEST(CheckBank, asksTheMeasureAboutEachShownTextAndItsControl)
     EXPECT_EQ(findings[1].line, 21);
     EXPECT_EQ(findings[1].problem, Problem::TooLongToShow);
     EXPECT_EQ(asked.size(), 15U * 10U * 5U) << "the ten shown records of each file, five texts each";
-    EXPECT_EQ(asked[0], (std::pair<std::string, Control>{"q1-1", Control::Label1}));
-    EXPECT_EQ(asked[2], (std::pair<std::string, Control>{"q1-1 b", Control::Command2}));
+    EXPECT_EQ(asked[0], (std::pair<std::string, Captioned>{"q1-1", Captioned::Label1}));
+    EXPECT_EQ(asked[2], (std::pair<std::string, Captioned>{"q1-1 b", Captioned::Command2}));
 }
 
 const std::filesystem::path kShippedBank = std::filesystem::path(KVARDELON_SOURCE_DIR) / "data";

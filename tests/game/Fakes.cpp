@@ -32,13 +32,19 @@ std::string controlName(Control control)
     return kNames.at(static_cast<std::size_t>(control));
 }
 
-void RecordingWindows::setCaption(Control control, std::string_view text)
+std::string controlName(Captioned control)
+{
+    static constexpr std::array<const char*, 5> kNames = {"Label1", "Command1", "Command2", "Command3", "Command4"};
+    return kNames.at(static_cast<std::size_t>(control));
+}
+
+void RecordingWindows::setCaption(Captioned control, std::string_view text)
 {
     captions[control] = std::string(text);
     log.push_back(controlName(control) + " = " + std::string(text));
 }
 
-std::string RecordingWindows::caption(Control control) const
+std::string RecordingWindows::caption(Captioned control) const
 {
     const auto found = captions.find(control);
     return found == captions.end() ? std::string() : found->second;

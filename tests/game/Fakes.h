@@ -25,13 +25,14 @@ void PrintTo(const GameState& state, std::ostream* out);
 namespace kvardelon::test {
 
 std::string controlName(Control control);
+std::string controlName(Captioned control);
 
 // Every call lands in `log` as one readable line: "Label1 = text", "Picture4 off",
 // "ladder 5 = 0x0000FF", "result Вы выиграли  0 рублей.", "close main", "end process".
 class RecordingWindows : public WindowOps {
 public:
-    void setCaption(Control control, std::string_view text) override;
-    std::string caption(Control control) const override;
+    void setCaption(Captioned control, std::string_view text) override;
+    std::string caption(Captioned control) const override;
     void setEnabled(Control control, bool enabled) override;
     void setLadderColour(int step, Colour colour) override;
     void openResult(std::string_view text) override;
@@ -42,7 +43,7 @@ public:
     std::vector<std::string> linesStartingWith(const std::string& prefix) const;
 
     std::vector<std::string> log;
-    std::map<Control, std::string> captions;
+    std::map<Captioned, std::string> captions;
     std::map<Control, bool> enabled;
     std::map<int, Colour> ladder;
     std::string resultText;

@@ -62,7 +62,7 @@ TEST_F(GameFlow, aCorrectAnswerPassesTheStepThenLoadsTheNextFile)
     game.answer(1);
     EXPECT_EQ(windows.log.front(), "ladder 1 = 0x008000");
     EXPECT_EQ(windows.log[1], "Label1 = q2-1");
-    EXPECT_EQ(windows.caption(Control::Label1), "q2-4");
+    EXPECT_EQ(windows.caption(Captioned::Label1), "q2-4");
     EXPECT_EQ(game.state(), (GameState{.gintO = 1, .gintK = 2, .gintsum = 100, .gintnsum = 0}));
 }
 
@@ -149,7 +149,7 @@ TEST_F(GameFlow, aRemovedAnswerIsStillJudgedAndIsWrong)
     startGame();
     random.add({drawingAnswer(1), drawingAnswer(2)});
     game.fiftyfifty();
-    EXPECT_EQ(windows.caption(Control::Command1), "");
+    EXPECT_EQ(windows.caption(Captioned::Command1), "");
     game.answer(1);
     EXPECT_EQ(windows.resultText, "Вы выиграли  0 рублей.");
 }

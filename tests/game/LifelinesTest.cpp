@@ -11,10 +11,10 @@ namespace {
 
 void fillAnswers(RecordingWindows& windows)
 {
-    windows.setCaption(Control::Command1, "A:one");
-    windows.setCaption(Control::Command2, "B:two");
-    windows.setCaption(Control::Command3, "C:three");
-    windows.setCaption(Control::Command4, "D:four");
+    windows.setCaption(Captioned::Command1, "A:one");
+    windows.setCaption(Captioned::Command2, "B:two");
+    windows.setCaption(Captioned::Command3, "C:three");
+    windows.setCaption(Captioned::Command4, "D:four");
     windows.log.clear();
 }
 
@@ -49,7 +49,7 @@ TEST(Fiftyfifty, aBlankCaptionCountsAsAnAnswer)
 {
     RecordingWindows windows;
     fillAnswers(windows);
-    windows.setCaption(Control::Command2, " ");
+    windows.setCaption(Captioned::Command2, " ");
     windows.log.clear();
     ScriptedRandom random{drawingAnswer(2), drawingAnswer(1)};
     fiftyfifty(4, windows, random);
@@ -69,8 +69,8 @@ TEST(Fiftyfifty, withFewerThanTwoRemovableItTakesWhatItCanAndStops)
 {
     RecordingWindows windows;
     fillAnswers(windows);
-    windows.setCaption(Control::Command1, "");
-    windows.setCaption(Control::Command2, "");
+    windows.setCaption(Captioned::Command1, "");
+    windows.setCaption(Captioned::Command2, "");
     windows.log.clear();
     ScriptedRandom oneLeft{drawingAnswer(3), drawingAnswer(4)};
     fiftyfifty(3, windows, oneLeft);

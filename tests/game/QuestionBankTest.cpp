@@ -49,8 +49,8 @@ TEST_F(LoadingAQuestion, prefixesAnswersWithTheirLetterAndNoBlank)
     bank.write(1, "\xD1\xF2\xEE\xEB\xE8\xF6\xE0?\r\n\xCC\xEE\xF1\xEA\xE2\xE0\r\nb\r\nc\r\nd\r\n1\r\n");
     random.add({drawingRecord(1)});
     load(1);
-    EXPECT_EQ(windows.caption(Control::Label1), "Столица?");
-    EXPECT_EQ(windows.caption(Control::Command1), "A:Москва");
+    EXPECT_EQ(windows.caption(Captioned::Label1), "Столица?");
+    EXPECT_EQ(windows.caption(Captioned::Command1), "A:Москва");
 }
 
 TEST_F(LoadingAQuestion, anEmptyQuestionLineLeavesAnEmptyLabel)
@@ -58,7 +58,7 @@ TEST_F(LoadingAQuestion, anEmptyQuestionLineLeavesAnEmptyLabel)
     bank.write(1, "\r\na\r\nb\r\nc\r\nd\r\n3\r\n");
     random.add({drawingRecord(1)});
     load(1);
-    EXPECT_EQ(windows.caption(Control::Label1), "");
+    EXPECT_EQ(windows.caption(Captioned::Label1), "");
     EXPECT_EQ(state.gintO, 3);
 }
 
@@ -71,7 +71,7 @@ TEST_F(LoadingAQuestion, aFileOfNineRecordsLoadsUnlessTheTenthIsDrawn)
 
     random.add({drawingRecord(9)});
     load(4);
-    EXPECT_EQ(windows.caption(Control::Label1), "q9");
+    EXPECT_EQ(windows.caption(Captioned::Label1), "q9");
 
     random.add({drawingRecord(10)});
     try {
@@ -122,7 +122,7 @@ TEST_F(LoadingAQuestion, drawsOnceAndNeverSeeds)
     load(5);
     EXPECT_EQ(random.draws, 1);
     EXPECT_EQ(random.seeds, 0);
-    EXPECT_EQ(windows.caption(Control::Label1), "q5-10");
+    EXPECT_EQ(windows.caption(Captioned::Label1), "q5-10");
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST(ShippedBank, everyRecordOfEveryStepLoadsWithAnAnswerFromOneToFour)
             bank.loadQuestion(step, random, windows, state);
             EXPECT_GE(state.gintO, 1) << "step " << step << ", record " << record;
             EXPECT_LE(state.gintO, 4) << "step " << step << ", record " << record;
-            EXPECT_FALSE(windows.caption(Control::Label1).empty()) << "step " << step << ", record " << record;
+            EXPECT_FALSE(windows.caption(Captioned::Label1).empty()) << "step " << step << ", record " << record;
         }
     }
 }

@@ -192,9 +192,9 @@ Outcome newGameGuarded(const fs::path& folder, int record)
         } catch (const std::exception& error) {
             return Misbehaviour{std::string("an exception other than the bank's: ") + error.what()};
         }
-        return Shown{windows.caption(Control::Label1),   windows.caption(Control::Command1),
-                     windows.caption(Control::Command2), windows.caption(Control::Command3),
-                     windows.caption(Control::Command4), game.state().gintO};
+        return Shown{windows.caption(Captioned::Label1),   windows.caption(Captioned::Command1),
+                     windows.caption(Captioned::Command2), windows.caption(Captioned::Command3),
+                     windows.caption(Captioned::Command4), game.state().gintO};
     });
     std::future<Outcome> done = load->get_future();
     // The thread owns all it touches: if it never ends, it is left behind harmlessly.

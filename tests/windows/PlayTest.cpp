@@ -189,11 +189,11 @@ private slots:
     void textFromTheBankIsShownLiterally()
     {
         TestForms t;
-        t.form1().setCaption(Control::Label1, "<b>1</b>");
-        t.form1().setCaption(Control::Command2, "B:R&D <i>");
+        t.form1().setCaption(Captioned::Label1, "<b>1</b>");
+        t.form1().setCaption(Captioned::Command2, "B:R&D <i>");
         QCOMPARE(t.labelText(t.form1(), "Label1"), QStringLiteral("<b>1</b>"));
-        QCOMPARE(t.form1().caption(Control::Label1), std::string("<b>1</b>"));
-        QCOMPARE(t.form1().caption(Control::Command2), std::string("B:R&D <i>"));
+        QCOMPARE(t.form1().caption(Captioned::Label1), std::string("<b>1</b>"));
+        QCOMPARE(t.form1().caption(Captioned::Command2), std::string("B:R&D <i>"));
         auto* button = t.form1().control<QPushButton>("Command2");
         QVERIFY(button->text().isEmpty());  // nothing for Qt to read as an access key
         QVERIFY(button->shortcut().isEmpty());

@@ -328,7 +328,7 @@ void BankChecker::checkRecord(const fs::path& file, const Record& record, std::v
                              "вопрос " + inQuotes(questionText) + " уже есть: " +
                                  place(first->second.file, first->second.line) + "."});
         }
-        if (fits_ && !fits_(question.text, Control::Label1)) {
+        if (fits_ && !fits_(question.text, Captioned::Label1)) {
             found.push_back({Problem::TooLongToShow, file, question.number,
                              "вопрос " + inQuotes(question.text) + " не помещается в свою надпись."});
         }

@@ -43,7 +43,7 @@ struct Finding {
 // Whether a text fits the control that shows it: the question in Label1, an answer on
 // its button Command1..Command4. The text is the line as read, in UTF-8; an answer comes
 // without the letter its button puts in front ("Москва", shown as "A:Москва").
-using Fits = std::function<bool(std::string_view text, Control control)>;
+using Fits = std::function<bool(std::string_view text, Captioned control)>;
 
 // Reads the fifteen files of the folder with the game's own reader and judges the first
 // ten records of each; of the text after them only its being there is reported, once per

@@ -20,9 +20,9 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
-    const auto fits = [](std::string_view text, kvardelon::Control control) {
+    const auto fits = [](std::string_view text, kvardelon::Captioned control) {
         const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        return control == kvardelon::Control::Label1 ? kvardelon::questionFits(shown) : kvardelon::answerFits(shown);
+        return control == kvardelon::Captioned::Label1 ? kvardelon::questionFits(shown) : kvardelon::answerFits(shown);
     };
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
