@@ -46,7 +46,17 @@ elseif(UNIX AND NOT APPLE)
     find_program(GZIP_PROGRAM gzip REQUIRED)
     set(kvardelon_compressed_pages)
     foreach(page ${kvardelon_manual_pages})
-        configure_file(${kvardelon_packaging_linux}/${page}.in ${kvardelon_staged}/man/${page} @ONLY)
+        if(page STREQUAL "kvardelon-check.1")
+            # The checker's list of problems is written in from its own table.
+            configure_file(${kvardelon_packaging_linux}/${page}.in ${kvardelon_staged}/man/${page}.in @ONLY)
+            add_custom_command(OUTPUT ${kvardelon_staged}/man/${page}
+                               COMMAND check_manual_page ${kvardelon_staged}/man/${page}.in ${kvardelon_staged}/man/${page}
+                               DEPENDS check_manual_page ${kvardelon_staged}/man/${page}.in
+                               COMMENT "Writing the checker's problems into ${page}"
+                               VERBATIM)
+        else()
+            configure_file(${kvardelon_packaging_linux}/${page}.in ${kvardelon_staged}/man/${page} @ONLY)
+        endif()
         add_custom_command(OUTPUT ${kvardelon_staged}/man/${page}.gz
                            COMMAND ${GZIP_PROGRAM} -9nkf ${kvardelon_staged}/man/${page}
                            DEPENDS ${kvardelon_staged}/man/${page}

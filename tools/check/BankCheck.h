@@ -1,8 +1,13 @@
-// Checks a question bank the way the game reads it and lists what its author should fix.
+// Checks a question bank the way the game reads it and lists what its author should fix:
+// one file's text in memory, the whole bank across its files, or a folder on disk.
 #pragma once
 
+#include "BankText.h"
+#include "Ladder.h"
+#include "Problems.h"
 #include "WindowOps.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -11,45 +16,44 @@
 
 namespace kvardelon::check {
 
-enum class Severity { Error, Warning };
-
-// What a finding is about. Errors stop the game or leave a question nobody can
-// answer; warnings mark what the game shows otherwise than its author meant.
-enum class Problem {
-    CannotOpen,        // error: whatever the game's reader refuses on opening the file
-    TooFewRecords,     // error: fewer than ten complete records
-    BadAnswerNumber,   // error: a sixth line that is not a whole number from 1 to 4
-    EmptyText,         // error: an empty question or answer
-    LineTooLong,       // error: a line longer than the reader takes
-    UnusedByte,        // warning: 0x98, which windows-1251 leaves unused
-    ControlCharacter,  // warning: NUL or another control character in the text
-    LooksLikeUtf8,     // warning: UTF-8 without the byte order mark, read as windows-1251
-    IllFormedUtf8,     // warning: bytes that form no character in a file marked as UTF-8
-    EqualAnswers,      // warning: two answers of one record read the same
-    RepeatedQuestion,  // warning: a question the bank already has
-    RecordsAfterTenth, // warning: text after the tenth record, which the game never shows
-    TooLongToShow,     // warning: a text that does not fit its control
-};
-
-Severity severity(Problem problem);
+// The part of a record a finding is about.
+enum class Field { None, Question, AnswerA, AnswerB, AnswerC, AnswerD, AnswerNumber };
 
 struct Finding {
     Problem problem;
-    std::filesystem::path file;  // as opened: the folder given, then qwK.txt
-    int line = 0;                // 1-based; 0 when it concerns the file as a whole
+    std::filesystem::path file;  // as named to the user: the folder given, then qwK.txt
+    int step = 0;                // the step the file is for; 0 when its name says none
+    int record = 0;              // 1-based index into BankFile::records; 0 = the file as a whole
+    Field field = Field::None;
+    int line = 0;                // 1-based; 0 when no line is concerned
     std::string message;         // in Russian, for the author
 };
 
-// Whether a text fits the control that shows it: the question in Label1, an answer on
-// its button Command1..Command4. The text is the line as read, in UTF-8; an answer comes
-// without the letter its button puts in front ("Москва", shown as "A:Москва").
-using Fits = std::function<bool(std::string_view text, Captioned control)>;
+// How many characters of a text the player will not see in the control that shows it:
+// the question in Label1, an answer on its button Command1..Command4; 0 when it fits.
+// The text is the line as read, in UTF-8; an answer comes without the letter its button
+// puts in front ("Москва", shown as "A:Москва").
+using Fits = std::function<int(std::string_view text, Captioned control)>;
 
-// Reads the fifteen files of the folder with the game's own reader and judges the first
-// ten records of each; of the text after them only its being there is reported, once per
-// file. Findings come file by file, in line order within a file. An empty fits checks
-// no lengths. Writes nothing.
+// The checks of one file on its text in memory, cheap enough for every keystroke. The
+// first ten records are judged, as the game draws from them alone; a line added or lost
+// inside a record is told once, and the records below it are not judged. Findings come
+// in line order. An empty fits checks no lengths.
+std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesystem::path& name,
+                               const Fits& fits = {});
+
+// The checks across files: a question that an earlier file, or an earlier record of the
+// same file, already has. files[k] is the file of step k + 1; null where it is missing.
+std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>& files,
+                                     const std::array<std::filesystem::path, kTopStep>& names);
+
+// Reads the fifteen files of a folder (a file missing or unreadable is a finding, never an
+// exception) and runs both checks. Findings come file by file, in line order. Writes nothing.
 std::vector<Finding> checkBank(const std::filesystem::path& folder, const Fits& fits = {});
+
+// Checks one file on its own for the step its name says ("qw3.txt", or "qw03.txt" and the
+// like); a file whose name says no step is checked all the same, as step 0.
+std::vector<Finding> checkSingleFile(const std::filesystem::path& file, const Fits& fits = {});
 
 // "data/qw3.txt:14: ошибка: …", or "data/qw3.txt: предупреждение: …" with no line.
 std::string formatFinding(const Finding& finding);

@@ -1,28 +1,32 @@
 // kvardelon-check's arguments, help and report.
 #include "CheckCommand.h"
 
+#include "FileNames.h"
+#include "ProblemList.h"
+
 #include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace kvardelon::check {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-constexpr const char* kHelp =
-    "Использование: kvardelon-check [ПАПКА]\n"
+constexpr const char* kHelpStart =
+    "Использование: kvardelon-check [ПАПКА | ФАЙЛ]\n"
     "\n"
     "Проверяет банк вопросов игры: пятнадцать файлов qw1.txt … qw15.txt в ПАПКЕ\n"
-    "(без неё — в папке data текущей папки). Файлы читаются так же, как их читает\n"
-    "игра; ничего не записывается.\n"
+    "(без неё — в папке data текущей папки). Если в ПАПКЕ нет файлов вопросов, а\n"
+    "есть папка data (как в папке, из которой запускают игру), проверяется она.\n"
+    "Один ФАЙЛ проверяется для той ступени, которую называет его имя (qw3.txt —\n"
+    "третья). Файлы читаются так же, как их читает игра; ничего не записывается.\n"
     "\n"
     "Каждая находка — одна строка «файл:строка: ошибка: …» или\n"
-    "«файл:строка: предупреждение: …».\n"
-    "  Ошибки: файл не открывается; в файле меньше десяти полных записей; шестая\n"
-    "  строка записи — не целое число от 1 до 4; пустой вопрос или ответ; строка\n"
-    "  длиннее, чем игра читает.\n"
-    "  Предупреждения: текст не в windows-1251 (байт 0x98, управляющие знаки) или\n"
-    "  похож на UTF-8 без метки BOM; одинаковые ответы в одной записи; вопрос,\n"
-    "  который в банке уже есть; записи после десятой, которых игра не покажет.\n"
+    "«файл:строка: предупреждение: …».\n";
+
+constexpr const char* kHelpEnd =
     "В конце — число ошибок и предупреждений.\n"
     "\n"
     "Код выхода: 0 — ошибок нет (предупреждения допустимы), 1 — есть ошибки,\n"
@@ -30,16 +34,55 @@ constexpr const char* kHelp =
     "\n"
     "Ключи:\n"
     "  -h, --help  показать эту справку\n"
-    "  --          дальше только папка, даже если её имя начинается с «-»\n";
+    "  --          дальше только папка или файл, даже если имя начинается с «-»\n";
 
 constexpr const char* kTryHelp = "Справка: kvardelon-check --help\n";
 
+// Whether a folder holds bank files, even misnamed ones.
+bool holdsBankFiles(const fs::path& folder)
+{
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (stepOfName(it->path().filename().string()) != 0)
+            return true;
+    }
+    return false;
+}
+
+// The bank a folder argument means: the folder itself, or its data/ when it is the
+// folder one plays from.
+fs::path bankFolder(const fs::path& given, std::ostream& out)
+{
+    std::error_code error;
+    const fs::path data = given / "data";
+    if (!fs::is_directory(given, error) || !fs::is_directory(data, error) || holdsBankFiles(given))
+        return given;
+    out << "В папке «" << given.string() << "» нет файлов вопросов, но есть папка data: проверяется «"
+        << data.string() << "».\n";
+    return data;
+}
+
+// A regular file, or a name of a file that is not there: a .txt, or named as a bank file.
+bool isOneFile(const fs::path& given)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(given, error);
+    if (fs::exists(status))
+        return !fs::is_directory(status);
+    return given.extension() == ".txt" || stepOfName(given.filename().string()) != 0;
+}
+
 }  // namespace
+
+std::string helpText()
+{
+    return kHelpStart + problemListForHelp() + kHelpEnd;
+}
 
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     const Fits& fits)
 {
-    std::optional<std::filesystem::path> folder;
+    std::optional<fs::path> given;
     bool optionsEnded = false;
     for (const std::string& argument : arguments) {
         if (!optionsEnded && argument == "--") {
@@ -47,7 +90,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
             continue;
         }
         if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            out << kHelp;
+            out << helpText();
             return kExitClean;
         }
         if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
@@ -58,16 +101,18 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
             err << "kvardelon-check: пустое имя папки.\n" << kTryHelp;
             return kExitBadUsage;
         }
-        if (folder) {
-            err << "kvardelon-check: папка вопросов может быть только одна, а названы «" << folder->string()
+        if (given) {
+            err << "kvardelon-check: проверить можно одну папку или один файл, а названы «" << given->string()
                 << "» и «" << argument << "».\n"
                 << kTryHelp;
             return kExitBadUsage;
         }
-        folder = argument;
+        given = argument;
     }
 
-    const std::vector<Finding> findings = checkBank(folder.value_or("data"), fits);
+    const std::vector<Finding> findings = given && isOneFile(*given)
+                                              ? checkSingleFile(*given, fits)
+                                              : checkBank(given ? bankFolder(*given, out) : fs::path("data"), fits);
     for (const Finding& finding : findings)
         out << formatFinding(finding) << '\n';
     out << summary(findings) << '\n';

@@ -1,0 +1,76 @@
+// The checks of one bank file on its text in memory.
+#include "FileParts.h"
+
+#include "Wording.h"
+
+#include <algorithm>
+
+namespace kvardelon::check {
+
+namespace {
+
+constexpr int kLinesShown = kLinesPerRecord * kRecordsDrawnFrom;
+
+// Fewer than ten records, or text after the tenth; neither is told where a shift already
+// explains it (a line lost from the tenth record, a blank line that pushes one out).
+void checkRecordCount(const BankFile& file, const std::optional<Shift>& shift, Findings& findings)
+{
+    const FileLines lines(file);
+    const int count = lines.count();
+    const int meant = count - (shift ? shift->lines : 0);
+    const int complete = static_cast<int>(file.records.size());
+    if (complete < kRecordsDrawnFrom && !(shift && meant >= kLinesShown)) {
+        const std::string what = count == 0 ? "файл пуст"
+                                            : "в файле " + counted(count, "строка", "строки", "строк") + ", это " +
+                                                  counted(complete, "полная запись", "полные записи", "полных записей");
+        findings.forFile(Problem::TooFewRecords, count,
+                         what + ", а нужно не меньше десяти записей по шесть строк: игра остановится с ошибкой, когда "
+                                "выпадет запись № " +
+                             std::to_string(complete + 1) + ".");
+    }
+    // Lines added push the records below further down, past the tenth.
+    if (shift && (shift->lines > 0 || meant <= kLinesShown))
+        return;
+    // Blank lines at the end of a file are no records.
+    for (int line = kLinesShown + 1; line <= count; ++line) {
+        if (!trimmed(lines.at(line)).empty()) {
+            findings.forFile(Problem::RecordsAfterTenth, line,
+                             "после десятой записи есть ещё текст: игра берёт вопросы только из первых десяти "
+                             "записей файла, остальное она никогда не покажет.");
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void Findings::atLine(Problem problem, int line, std::string message)
+{
+    const int record = line >= 1 ? (line - 1) / kLinesPerRecord + 1 : 0;
+    const bool inARecord = record >= 1 && record <= static_cast<int>(file_.records.size());
+    const auto field = static_cast<Field>((line - 1) % kLinesPerRecord + 1);
+    list.push_back({problem, name_, step_, inARecord ? record : 0, inARecord ? field : Field::None, line,
+                    std::move(message)});
+}
+
+void Findings::forFile(Problem problem, int line, std::string message)
+{
+    list.push_back({problem, name_, step_, 0, Field::None, line, std::move(message)});
+}
+
+std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesystem::path& name, const Fits& fits)
+{
+    Findings findings(file, step, name);
+    const std::optional<Shift> shift = findShift(file);
+    if (shift)
+        findings.atLine(Problem::ShiftedLines, shift->line, shift->message);
+    checkRecords(file, judgedRecords(file, shift), fits, findings);
+    const int shownLines = kLinesShown + (shift ? std::max(shift->lines, 0) : 0);
+    checkCharacters(file, std::min(shownLines, FileLines(file).count()), findings);
+    checkRecordCount(file, shift, findings);
+    std::stable_sort(findings.list.begin(), findings.list.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    return std::move(findings.list);
+}
+
+}  // namespace kvardelon::check
