@@ -2,13 +2,16 @@
 #include "Toolkit.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QLabel>
 #include <QPalette>
+#include <QPointer>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace kvardelon {
 
-QColor fromBgr(Colour colour)
+QColor fromBgr(std::uint32_t colour)
 {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
@@ -43,14 +46,11 @@ QIcon gameIcon()
     return icon;
 }
 
-void applyLook(QApplication& app)
+namespace {
+
+// The look's colours over the application's palette as it stands.
+QPalette lookPalette()
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
-    QApplication::setFont(defaultFont());
-
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-
     const QColor button(0x22, 0x30, 0x6A);
     const QColor dimmed(0x80, 0x88, 0xA8);
     QPalette palette;
@@ -67,7 +67,67 @@ void applyLook(QApplication& app)
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, dimmed);
     palette.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
     palette.setColor(QPalette::Disabled, QPalette::Button, button.darker(130));
-    app.setPalette(palette);
+    return palette;
+}
+
+QStyle* lookStyle()
+{
+    return QStyleFactory::create(QStringLiteral("Fusion"));
+}
+
+// Gives a widget, its children and every child added to them later the look's style:
+// a widget's style, unlike its palette and font, is not handed down to its children.
+class StyleKeeper : public QObject {
+public:
+    explicit StyleKeeper(QStyle* style) : QObject(qApp), style_(style) { style_->setParent(this); }
+
+    void adopt(QWidget& widget)
+    {
+        widget.setStyle(style_);
+        widget.installEventFilter(this);
+        for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            adopt(*child);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildAdded) {
+            if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+                adopt(*child);
+        }
+        return false;
+    }
+
+private:
+    QStyle* style_;
+};
+
+}  // namespace
+
+void applyLook(QApplication& app)
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
+    QApplication::setFont(defaultFont());
+    if (QStyle* fusion = lookStyle())
+        QApplication::setStyle(fusion);
+    app.setPalette(lookPalette());
+}
+
+void applyLook(QWidget& root)
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
+    root.setFont(defaultFont());
+    root.setPalette(lookPalette());
+    root.setAutoFillBackground(true);
+    // One keeper and one style for every widget given the look, as long as the application lasts.
+    static QPointer<StyleKeeper> keeper;
+    if (keeper == nullptr) {
+        if (QStyle* fusion = lookStyle())
+            keeper = new StyleKeeper(fusion);
+    }
+    if (keeper != nullptr)
+        keeper->adopt(root);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, Twips place, Qt::Alignment alignment)

@@ -1,14 +1,13 @@
 // The thin layer between the game's window descriptions and Qt: twips, colours, fonts, the look.
 #pragma once
 
-#include "WindowOps.h"
-
 #include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <string_view>
 
 class QApplication;
@@ -34,7 +33,7 @@ struct Twips {
 };
 
 // A colour written 0xBBGGRR: blue in the high byte, red in the low byte.
-QColor fromBgr(Colour colour);
+QColor fromBgr(std::uint32_t colour);
 
 QString toQString(std::string_view utf8);
 
@@ -62,8 +61,12 @@ QFont msSansSerif(double pointSize, bool underline = false);
 // The fir tree on snow: the main window's icon, at 16 and 32 pixels and larger.
 QIcon gameIcon();
 
-// Style, palette and fonts for the whole application.
+// Style, palette and fonts for the whole application: the game's windows.
 void applyLook(QApplication& app);
+
+// The same look for one widget and its children, present and future, which also fill
+// their background; the rest of the application keeps its own look.
+void applyLook(QWidget& root);
 
 // A label that shows its caption as plain text, top-aligned and wrapped at words.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, Twips place,

@@ -192,7 +192,7 @@ Outcome newGameGuarded(const fs::path& folder, int record)
         } catch (const std::exception& error) {
             return Misbehaviour{std::string("an exception other than the bank's: ") + error.what()};
         }
-        return Shown{windows.caption(Captioned::Label1),   windows.caption(Captioned::Command1),
+        return Shown{windows.caption(Captioned::Label1), windows.caption(Captioned::Command1),
                      windows.caption(Captioned::Command2), windows.caption(Captioned::Command3),
                      windows.caption(Captioned::Command4), game.state().gintO};
     });
