@@ -29,8 +29,10 @@ QString latinLookalikes(QString text)
 
 std::optional<Column> columnNamed(const QString& cell)
 {
-    QString name = latinLookalikes(cell.trimmed().toLower());
+    QString name = cell.trimmed().toLower();
     name.remove(QStringLiteral("ответ "));
+    if (name.size() == 1)
+        name = latinLookalikes(name);
     if (name.startsWith(QStringLiteral("ступен")))
         return Step;
     if (name.startsWith(QStringLiteral("вопрос")))

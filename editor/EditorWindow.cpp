@@ -115,6 +115,7 @@ QWidget* EditorWindow::buildEditorPage()
     formScroll->setWidget(form_);
     formScroll->setWidgetResizable(true);
     formScroll->setFrameShape(QFrame::NoFrame);
+    formScroll->setFocusPolicy(Qt::NoFocus);
 
     auto* panes = new QSplitter(Qt::Horizontal);
     panes->addWidget(titled(QStringLiteral("&Ступени"), steps_));

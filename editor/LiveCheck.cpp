@@ -52,14 +52,23 @@ LiveCheck::LiveCheck(OpenBank& bank, check::Fits fits, QObject* parent)
         recheckAll();
 }
 
-void LiveCheck::recheck(int step)
+void LiveCheck::checkStep(int step)
 {
     const StepFile& file = bank_.step(step);
     std::vector<Finding>& found = perStep_.at(static_cast<std::size_t>(step - 1));
-    found = check::checkFile(file.file, step, file.path, fits_);
+    const bool nothingRead = file.file.records.empty() && file.file.rest.empty();
+    if (file.readError.isEmpty() || !nothingRead)
+        found = check::checkFile(file.file, step, file.path, fits_);
+    else
+        found.clear();  // that it is empty says nothing more than that it could not be read
     if (!file.readError.isEmpty())
         found.insert(found.begin(), Finding{.problem = check::Problem::CannotOpen, .file = file.path, .step = step,
                                             .message = utf8(file.readError)});
+}
+
+void LiveCheck::recheck(int step)
+{
+    checkStep(step);
     std::array<const BankFile*, kSteps> files{};
     std::array<std::filesystem::path, kSteps> names;
     for (int s = 1; s <= kSteps; ++s) {
@@ -72,10 +81,8 @@ void LiveCheck::recheck(int step)
 
 void LiveCheck::recheckAll()
 {
-    for (int step = 1; step <= kSteps; ++step) {
-        const StepFile& file = bank_.step(step);
-        perStep_.at(static_cast<std::size_t>(step - 1)) = check::checkFile(file.file, step, file.path, fits_);
-    }
+    for (int step = 1; step < kSteps; ++step)
+        checkStep(step);
     // The last one checks across the bank and gathers.
     recheck(kSteps);
 }

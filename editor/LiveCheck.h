@@ -39,6 +39,7 @@ signals:
 
 private:
     void recheckAll();
+    void checkStep(int step);
     void gather();
 
     OpenBank& bank_;
