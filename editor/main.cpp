@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +29,14 @@ bool hasDisplay()
 #endif
 }
 
+bool asksForHelp(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0)
+            return true;
+    return false;
+}
+
 // The editor speaks Russian whatever the desktop's language: Qt's own dialogs too, where
 // their translation is installed.
 void speakRussian(QApplication& app)
@@ -43,6 +52,9 @@ void speakRussian(QApplication& app)
 
 int main(int argc, char** argv)
 {
+    // The help needs no desktop: it is printed without a window.
+    if (asksForHelp(argc, argv) && !hasDisplay())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!hasDisplay()) {
         std::fputs("kvardelon-editor: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY), "
                    "редактору нужен рабочий стол.\n",

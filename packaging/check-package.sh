@@ -25,7 +25,7 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 cmake --preset release -B "$build" -DBUILD_TESTING=OFF -DKVARDELON_BENCHMARKS=OFF \
       -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games > /dev/null
-cmake --build "$build" -j2 --target kvardelon kvardelon-check manual_pages debian_changelog
+cmake --build "$build" -j2 --target kvardelon kvardelon-check kvardelon-editor manual_pages debian_changelog
 (cd "$build" && cpack -G DEB > /dev/null)
 deb=$(find "$build" -maxdepth 1 -name 'kvardelon_*.deb' -print -quit)
 [ -n "$deb" ] || { echo "check-package: cpack made no .deb" >&2; exit 1; }
@@ -55,10 +55,13 @@ root=$work/root
 dpkg-deb --extract "$deb" "$root"
 desktop=$root/usr/share/applications/$app_id.desktop
 desktop-file-validate "$desktop"
+desktop-file-validate "$root/usr/share/applications/$app_id.Editor.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 # The menu entry starts the packaged game where the packaged bank is.
 exec_name=$(sed -n 's/^Exec=//p' "$desktop")
 bank_parent=$(sed -n 's/^Path=//p' "$desktop")
 [ -x "$root/usr/games/$exec_name" ] || { echo "check-package: Exec=$exec_name is not in /usr/games" >&2; exit 1; }
 "$root/usr/games/kvardelon-check" "$root$bank_parent/data"
+# The editor starts from the package and answers for its one argument.
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/games/kvardelon-editor" --help | grep -q 'ПАПКА'
 echo "check-package: all checks passed"
