@@ -98,19 +98,6 @@ QWidget* EditorWindow::buildEditorPage()
     findings_ = new FindingsView(*check_);
     find_ = new FindBar(bank_);
 
-    auto* recordButtons = new QWidget;
-    auto* buttonGrid = new QGridLayout(recordButtons);
-    buttonGrid->setContentsMargins(0, 0, 0, 0);
-    int placed = 0;
-    for (const char* name : {"newRecord", "duplicateRecord", "deleteRecord", "moveUp", "moveDown", "moveToStep"}) {
-        auto* button = new QToolButton(recordButtons);
-        button->setDefaultAction(action(QString::fromLatin1(name)));
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        buttonGrid->addWidget(button, placed / 3, placed % 3);
-        ++placed;
-    }
-
     auto* formScroll = new QScrollArea;
     formScroll->setWidget(form_);
     formScroll->setWidgetResizable(true);
@@ -119,7 +106,7 @@ QWidget* EditorWindow::buildEditorPage()
 
     auto* panes = new QSplitter(Qt::Horizontal);
     panes->addWidget(titled(QStringLiteral("&Ступени"), steps_));
-    panes->addWidget(titled(QStringLiteral("В&опросы ступени"), records_, recordButtons));
+    panes->addWidget(titled(QStringLiteral("В&опросы ступени"), records_, buildRecordButtons()));
     panes->addWidget(formScroll);
     panes->setStretchFactor(0, 0);
     panes->setStretchFactor(1, 2);
@@ -135,7 +122,34 @@ QWidget* EditorWindow::buildEditorPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    diskBanner_ = new QWidget(page);
+    buildDiskBanner(page);
+    layout->addWidget(diskBanner_);
+    layout->addWidget(find_);
+    layout->addWidget(vertical, 1);
+    return page;
+}
+
+QWidget* EditorWindow::buildRecordButtons()
+{
+    auto* buttons = new QWidget;
+    auto* grid = new QGridLayout(buttons);
+    grid->setContentsMargins(0, 0, 0, 0);
+    int placed = 0;
+    for (const char* name : {"newRecord", "duplicateRecord", "deleteRecord", "moveUp", "moveDown", "moveToStep"}) {
+        auto* button = new QToolButton(buttons);
+        button->setDefaultAction(action(QString::fromLatin1(name)));
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        grid->addWidget(button, placed / 3, placed % 3);
+        ++placed;
+    }
+    return buttons;
+}
+
+// Hidden until another program changes a file of the bank.
+void EditorWindow::buildDiskBanner(QWidget* parent)
+{
+    diskBanner_ = new QWidget(parent);
     auto* bannerRow = new QHBoxLayout(diskBanner_);
     diskText_ = new QLabel(diskBanner_);
     diskText_->setWordWrap(true);
@@ -149,10 +163,6 @@ QWidget* EditorWindow::buildEditorPage()
     diskBanner_->hide();
     connect(reload, &QPushButton::clicked, this, &EditorWindow::reloadChanged);
     connect(keep, &QPushButton::clicked, this, &EditorWindow::keepMine);
-    layout->addWidget(diskBanner_);
-    layout->addWidget(find_);
-    layout->addWidget(vertical, 1);
-    return page;
 }
 
 void EditorWindow::showStep(int step)

@@ -69,6 +69,8 @@ protected:
 
 private:
     QWidget* buildEditorPage();
+    QWidget* buildRecordButtons();
+    void buildDiskBanner(QWidget* parent);
     void buildActions();
     void buildMenus();
     void showStep(int step);
