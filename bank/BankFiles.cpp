@@ -2,11 +2,10 @@
 #include "BankFiles.h"
 
 #include "BankError.h"
-#include "Lines.h"
+#include "BankText.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <fstream>
 #include <ios>
 #include <system_error>
@@ -53,9 +52,8 @@ void checkRegularFile(const fs::path& file, int step)
 int linesEnded(std::string_view bytes)
 {
     int lines = 0;
-    std::size_t position = 0;
-    while (position < bytes.size())
-        lines += takeLine(bytes, position).end.empty() ? 0 : 1;
+    for (LineSplitter splitter(bytes); !splitter.atEnd();)
+        lines += splitter.next().end.empty() ? 0 : 1;
     return lines;
 }
 
@@ -65,13 +63,12 @@ std::string readBankFileBytes(const fs::path& file, int step)
 {
     checkRegularFile(file, step);
     std::filebuf in;
+    // Reads go straight into the chunk below, with no buffer of the file's own between.
+    in.pubsetbuf(nullptr, 0);
     if (in.open(file, std::ios::in | std::ios::binary) == nullptr)
         fail(BankError::Reason::CannotOpen, file, step);
 
     std::string bytes;
-    std::error_code unknownSize;
-    const std::uintmax_t size = fs::file_size(file, unknownSize);
-    bytes.reserve(unknownSize ? kReadBytes : static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxBankFileBytes)));
     std::array<char, kReadBytes> chunk;
     for (;;) {
         std::streamsize got = 0;

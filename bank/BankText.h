@@ -34,6 +34,29 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
+// One line of a file as it stands: its bytes and its line end ("\r\n", "\r", "\n", or none
+// for a last line without one).
+struct RawLine {
+    std::string_view text;
+    std::string_view end;
+};
+
+// Cuts bytes into raw lines: CR LF, CR alone and LF alone each end a line; LF CR is two.
+class LineSplitter {
+public:
+    LineSplitter(std::string_view bytes, std::size_t position = 0);  // bytes outlive it
+    bool atEnd() const { return position_ >= bytes_.size(); }
+    RawLine next();  // the line at the position; not at the end
+
+private:
+    std::size_t find(char c) const;
+
+    std::string_view bytes_;
+    std::size_t position_;
+    std::size_t nextCr_;  // the next CR at or after position_, or the end
+    std::size_t nextLf_;
+};
+
 // Splits a file's bytes into lines: CR LF, CR alone and LF alone each end a line, the last
 // line needs no line end, and the mark is no part of line 1. Lines come out in UTF-8,
 // always well-formed: bytes that form no character become U+FFFD, and so does the one byte
@@ -54,11 +77,10 @@ public:
     int step() const { return step_; }
 
 private:
-    std::string_view bytes_;
     std::filesystem::path file_;
     int step_;
     Encoding encoding_;
-    std::size_t position_ = 0;
+    LineSplitter lines_;
     int lineNumber_ = 0;
     std::string_view raw_;
 };
@@ -71,6 +93,9 @@ public:
     // The next whole record; nullopt when no line is left. Throws BankError: TooShort when the
     // file ends inside a record (with record and missingLines), LineTooLong.
     std::optional<Record> next();
+    // The same into `record`, whose strings keep their room from one record to the next;
+    // false, with `record` unspecified, where next() gives nullopt.
+    bool next(Record& record);
     Encoding encoding() const { return lines_.encoding(); }
     int lineNumber() const { return lines_.lineNumber(); }  // the last line read
 

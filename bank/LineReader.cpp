@@ -3,7 +3,9 @@
 #include "BankText.h"
 #include "Lines.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace kvardelon {
@@ -29,20 +31,36 @@ Encoding detectEncoding(std::string_view bytes)
     return multiByte ? Encoding::Utf8 : Encoding::Cp1251;
 }
 
-RawLine takeLine(std::string_view bytes, std::size_t& position)
+LineSplitter::LineSplitter(std::string_view bytes, std::size_t position)
+    : bytes_(bytes), position_(position), nextCr_(find('\r')), nextLf_(find('\n'))
 {
-    const std::size_t start = position;
-    std::size_t stop = start;
-    while (stop < bytes.size() && bytes[stop] != '\r' && bytes[stop] != '\n')
-        ++stop;
+}
+
+std::size_t LineSplitter::find(char c) const
+{
+    if (position_ >= bytes_.size())
+        return bytes_.size();
+    const void* found = std::memchr(bytes_.data() + position_, c, bytes_.size() - position_);
+    return found == nullptr ? bytes_.size() : static_cast<std::size_t>(static_cast<const char*>(found) - bytes_.data());
+}
+
+RawLine LineSplitter::next()
+{
+    // Each kind of line end is looked for again only once it has been passed, so that a file
+    // of CR alone is not searched to its end for an LF on every line.
+    if (nextCr_ < position_)
+        nextCr_ = find('\r');
+    if (nextLf_ < position_)
+        nextLf_ = find('\n');
+    const std::size_t start = position_;
+    const std::size_t stop = std::min(nextCr_, nextLf_);
     std::size_t next = stop;
-    if (next < bytes.size()) {
+    if (next < bytes_.size()) {
         // CR LF is one line end; LF CR is two.
-        const bool crLf = bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n';
-        next += crLf ? 2 : 1;
+        next += stop == nextCr_ && nextLf_ == stop + 1 ? 2 : 1;
     }
-    position = next;
-    return {bytes.substr(start, stop - start), bytes.substr(stop, next - stop)};
+    position_ = next;
+    return {bytes_.substr(start, stop - start), bytes_.substr(stop, next - stop)};
 }
 
 std::size_t markLength(Encoding encoding)
@@ -66,27 +84,25 @@ void decodeLine(std::string& line, std::string_view raw, Encoding encoding)
 SplitFile splitFile(std::string_view bytes)
 {
     SplitFile split{detectEncoding(bytes), {}};
-    std::size_t position = markLength(split.encoding);
-    while (position < bytes.size())
-        split.lines.push_back(takeLine(bytes, position));
+    LineSplitter lines(bytes, markLength(split.encoding));
+    while (!lines.atEnd())
+        split.lines.push_back(lines.next());
     return split;
 }
 
 LineReader::LineReader(std::string_view bytes, std::filesystem::path file, int step)
-    : bytes_(bytes), file_(std::move(file)), step_(step), encoding_(detectEncoding(bytes)),
-      position_(markLength(encoding_))
+    : file_(std::move(file)), step_(step), encoding_(detectEncoding(bytes)), lines_(bytes, markLength(encoding_))
 {
 }
 
 bool LineReader::nextLine(std::string& line)
 {
     line.clear();
-    if (position_ >= bytes_.size()) {
+    if (lines_.atEnd()) {
         raw_ = {};
         return false;
     }
-    const RawLine raw = takeLine(bytes_, position_);
-    raw_ = raw.text;
+    raw_ = lines_.next().text;
     // The bound counts the file's bytes, not the UTF-8 they become.
     if (raw_.size() > kMaxLineBytes)
         throw BankError({.reason = BankError::Reason::LineTooLong, .file = file_, .step = step_, .line = lineNumber_ + 1});

@@ -1,4 +1,4 @@
-// The lines of a bank file's bytes as they stand, shared by the readers and the writer.
+// Lines of a bank file's bytes shared by the readers and the writer: their decoding, the whole file split.
 #pragma once
 
 #include "BankText.h"
@@ -9,15 +9,6 @@
 #include <vector>
 
 namespace kvardelon {
-
-// One line of the file: its bytes and its line end ("\r\n", "\r", "\n", or none for the last).
-struct RawLine {
-    std::string_view text;
-    std::string_view end;
-};
-
-// The line that starts at `position`, which must lie before the end; moves position past it.
-RawLine takeLine(std::string_view bytes, std::size_t& position);
 
 // How many bytes the encoding's mark takes at the file's start.
 std::size_t markLength(Encoding encoding);

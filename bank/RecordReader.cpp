@@ -29,8 +29,15 @@ RecordReader::RecordReader(std::string_view bytes, std::filesystem::path file, i
 std::optional<Record> RecordReader::next()
 {
     Record record;
-    if (!lines_.nextLine(record.question))
+    if (!next(record))
         return std::nullopt;
+    return record;
+}
+
+bool RecordReader::next(Record& record)
+{
+    if (!lines_.nextLine(record.question))
+        return false;
     ++records_;
     record.line = lines_.lineNumber();
     for (int field = 1; field < kLinesPerRecord; ++field) {
@@ -44,7 +51,7 @@ std::optional<Record> RecordReader::next()
                              .missingLines = kLinesPerRecord - field});
         }
     }
-    return record;
+    return true;
 }
 
 std::optional<std::int16_t> answerNumber(std::string_view line)

@@ -2,14 +2,13 @@
 // same file, reading all its bytes and closing it.
 #include "Cp1251.h"
 #include "QuestionBank.h"
+#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <map>
 #include <string>
 
 namespace {
@@ -77,41 +76,12 @@ void loadQuestion(benchmark::State& state)
 BENCHMARK(floorReadWholeFile);
 BENCHMARK(loadQuestion);
 
-// Prints as usual, then the ratio of each case to the floor of the same run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions only the median counts; without, the single run.
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
-                continue;
-            if (run.run_type == Run::RT_Iteration && run.repetitions > 1)
-                continue;
-            nanoseconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double floor = nanoseconds_["floorReadWholeFile"];
-        const double load = nanoseconds_["loadQuestion"];
-        if (floor > 0 && load > 0)
-            std::cout << "loadQuestion / floor = " << load / floor << " (target at most 1.5)\n";
-    }
-
-private:
-    std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    kvardelon::bench::RatioReporter reporter("floorReadWholeFile", "loadQuestion", "target at most 1.5");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::error_code ignored;

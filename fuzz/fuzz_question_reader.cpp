@@ -1,12 +1,14 @@
-// Fuzzes the question reader: any bytes as a bank file, checked against a plain reading of the rules.
+// Fuzzes the question reader and the bank writer: any bytes as a bank file, checked against a
+// plain reading of the rules, then written back.
 //
 // The input is the whole file. Its first byte draws the record count (byte % 10 + 1); the
 // high half of its last byte names answers to blank before the fifty-fifty runs on what
 // the load showed. Anything but the bank's own error, or any difference from the plain
-// reading below, stops the run.
+// reading below, stops the run; so does any fault of the writer (WriterRoundTrip.h).
 #include "BankError.h"
 #include "Lifelines.h"
 #include "QuestionBank.h"
+#include "WriterRoundTrip.h"
 
 #include <fcntl.h>
 #include <iconv.h>
@@ -370,9 +372,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         actual.gintO = state.gintO;
     }
 
+    // A file without the mark that is UTF-8 throughout, with a byte beyond ASCII, is UTF-8.
+    const bool utf8 = !bytes.starts_with(kMark) && fromUtf8(bytes) == bytes &&
+                      std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
     // A file that begins with the UTF-8 mark may be read as UTF-8, the mark counted in
     // line 1's length or not, or as windows-1251 like any other.
-    std::string differs = difference(actual, plainLoad(bytes, records, fromCp1251));
+    std::string differs = difference(actual, plainLoad(bytes, records, utf8 ? fromUtf8 : fromCp1251));
     if (!differs.empty() && bytes.starts_with(kMark)) {
         for (const std::size_t markBytes : {std::size_t{0}, kMark.size()}) {
             const std::string asUtf8 =
@@ -385,6 +390,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!differs.empty())
         fault(differs);
+    if (const std::string writer = fuzz::writerRoundTrip(bytes, size < 2 ? 0U : data[1]); !writer.empty())
+        fault(writer);
 
     if (!actual.reason) {
         const unsigned blanked = size < 2 ? 0U : static_cast<unsigned>(data[size - 1] >> 4);

@@ -31,12 +31,12 @@ void QuestionBank::loadQuestion(int step, Random& random, WindowOps& windows, Ga
     const std::string bytes = readBankFileBytes(file, step);
     RecordReader reader(bytes, file, step);
     const int records = drawInt(random, kRecordsDrawnFrom);
+    Record record;
     std::string caption;
 
     // Every record up to the drawn one goes to the screen in turn; the last one stays.
     for (int index = 1; index <= records; ++index) {
-        const std::optional<Record> record = reader.next();
-        if (!record) {
+        if (!reader.next(record)) {
             throw BankError({.reason = BankError::Reason::TooShort,
                              .file = file,
                              .step = step,
@@ -44,19 +44,19 @@ void QuestionBank::loadQuestion(int step, Random& random, WindowOps& windows, Ga
                              .record = index,
                              .missingLines = kLinesPerRecord});
         }
-        windows.setCaption(Captioned::Label1, record->question);
+        windows.setCaption(Captioned::Label1, record.question);
         for (int answer = 1; answer <= 4; ++answer) {
             caption = kPrefixes.at(static_cast<std::size_t>(answer - 1));
-            caption += record->answers.at(static_cast<std::size_t>(answer - 1));
+            caption += record.answers.at(static_cast<std::size_t>(answer - 1));
             windows.setCaption(answerButton(answer), caption);
         }
-        const std::optional<std::int16_t> number = answerNumber(record->answerLine);
+        const std::optional<std::int16_t> number = answerNumber(record.answerLine);
         if (!number) {
             throw BankError({.reason = BankError::Reason::AnswerOutOfRange,
                              .file = file,
                              .step = step,
-                             .line = record->line + kLinesPerRecord - 1,
-                             .text = record->answerLine});
+                             .line = record.line + kLinesPerRecord - 1,
+                             .text = record.answerLine});
         }
         state.gintO = *number;
     }

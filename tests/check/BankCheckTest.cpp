@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -47,6 +48,13 @@ std::string listed(const std::vector<Finding>& findings)
     for (const Finding& finding : findings)
         text += "\n  " + formatFinding(finding);
     return text.empty() ? " none" : text;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
 }
 
 struct BrokenFile {
@@ -91,8 +99,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "как 3 (ответ C)"},
         BrokenFile{"numberSeven", withRecord(4, record("q3-4", 7)), Problem::BadAnswerNumber, 24,
                    "нельзя будет ответить"},
-        BrokenFile{"letterForNumber", withRecord(2, lines({"q3-2", "a", "b", "c", "d", "B"})),
-                   Problem::BadAnswerNumber, 12, "как 0"},
+        BrokenFile{"latinLetterForNumber", withRecord(2, lines({"q3-2", "a", "b", "c", "d", "B"})),
+                   Problem::BadAnswerNumber, 12,
+                   "как 0: на этот вопрос нельзя будет ответить. Напишите 2: B — второй ответ."},
+        // "В" in windows-1251: the third Russian letter, though it looks like the Latin B.
+        BrokenFile{"russianLetterForNumber", withRecord(2, lines({"q3-2", "a", "b", "c", "d", "\xC2"})),
+                   Problem::BadAnswerNumber, 12,
+                   "Напишите 3: В — третий ответ (на кнопке «C:»)."},
+        BrokenFile{"bracketAfterTheDigit", withRecord(2, record("q3-2", 3, ")")), Problem::BadAnswerNumber, 12,
+                   "со скобкой, а игра ждёт одну цифру: она прочтёт его как 3, но лучше без знаков. Напишите 3: C"},
+        BrokenFile{"digitInAWord", withRecord(2, lines({"q3-2", "a", "b", "c", "d", "Ответ 4"})),
+                   Problem::BadAnswerNumber, 12, "как 0, и на этот вопрос нельзя будет ответить: любой ответ "
+                                                 "окажется неверным. Напишите 4: D — четвёртый ответ."},
         BrokenFile{"emptySixthLine", withRecord(2, lines({"q3-2", "a", "b", "c", "d", ""})),
                    Problem::BadAnswerNumber, 12, "пуста"},
         BrokenFile{"numberBeyond16Bits", withRecord(10, record("q3-10", 40000)), Problem::BadAnswerNumber,
@@ -114,8 +132,12 @@ INSTANTIATE_TEST_SUITE_P(
                        std::string bytes = kUtf8Records;
                        return bytes.insert(bytes.find("№ 3"), "\xFF");
                    }(),
-                   Problem::LooksLikeUtf8, 1,
-                   "iconv -f UTF-8 -t CP1251"},
+                   Problem::LooksLikeUtf8, 1, "(в строке 13 есть байты не из UTF-8, наверное, она в windows-1251)"},
+        // Questions in UTF-8 and one added in windows-1251 ("Москва?"): read as windows-1251.
+        BrokenFile{"utf8AndWindows1251Mixed",
+                   kUtf8Records.substr(0, kUtf8Records.find("Из какого города вопрос № 10")) +
+                       record("\xCC\xEE\xF1\xEA\xE2\xE0?", 2),
+                   Problem::LooksLikeUtf8, 1, "Перепечатайте строку 55 и сохраните файл в UTF-8"},
         BrokenFile{"illFormedUtf8", "\xEF\xBB\xBF" + withRecord(3, record("q3-3\xFF", 1)),
                    Problem::IllFormedUtf8, 13, "\xEF\xBF\xBD"},
         BrokenFile{"equalAnswers", withRecord(1, lines({"q3-1", "same", "other", "same ", "x", "1"})),
@@ -123,6 +145,23 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"questionFromStep1", withRecord(6, record("q1-7", 1)), Problem::RepeatedQuestion, 31,
                    "qw1.txt:37"},
         BrokenFile{"eleventhRecord", records(3, 1, 11), Problem::RecordsAfterTenth, 61, "десяти"},
+        // A line added or lost inside a record moves all below: told once, where it happened.
+        BrokenFile{"blankLineBetweenRecords", records(3, 1, 4) + "\r\n" + records(3, 5, 10), Problem::ShiftedLines,
+                   25, "пустая строка 25 лишняя"},
+        BrokenFile{"fifthAnswer",
+                   withRecord(5, lines({"q3-5", "q3-5 a", "q3-5 b", "q3-5 c", "q3-5 d", "q3-5 e", "2"})),
+                   Problem::ShiftedLines, 25,
+                   "5 строк (строки 26–30), а ответов должно быть четыре: одна строка лишняя"},
+        BrokenFile{"lineAfterTheNumber", withRecord(5, record("q3-5", 2, "\r\nq3-5 e")), Problem::ShiftedLines, 31,
+                   "одна строка лишняя"},
+        BrokenFile{"answerLeftOut", records(3, 1, 4) + lines({"q3-5", "q3-5 a", "q3-5 b", "q3-5 c", "2"}) +
+                                       records(3, 6, 10),
+                   Problem::ShiftedLines, 29, "после вопроса только 3 ответа: не хватает одной строки"},
+        BrokenFile{"numberLeftOut", records(3, 1, 4) + lines({"q3-5", "q3-5 a", "q3-5 b", "q3-5 c", "q3-5 d"}) +
+                                       records(3, 6, 10),
+                   Problem::ShiftedLines, 30, "нет номера правильного ответа"},
+        BrokenFile{"blankLineBeforeEveryRecord", replaced(records(3, 1, 10), "\r\n1\r\n", "\r\n1\r\n\r\n"),
+                   Problem::ShiftedLines, 7, "ниже есть ещё сдвиги"},
         BrokenFile{"faultsAfterTenthAreNotJudged",
                    records(3, 1, 10) + lines({"", "x", "x", "", "d", "7"}) + std::string(70000, 'x'),
                    Problem::RecordsAfterTenth, 62, "никогда не покажет"}),
@@ -141,13 +180,6 @@ TEST_P(CleanFiles, giveNoFindings)
     bank.writeAll();
     bank.write(3, GetParam().bytes);
     EXPECT_EQ(listed(checkBank(bank.folder())), " none");
-}
-
-std::string replaced(std::string text, const std::string& from, const std::string& to)
-{
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -223,12 +255,15 @@ TEST(CheckBank, asksTheMeasureAboutEachShownTextAndItsControl)
     std::vector<std::pair<std::string, Captioned>> asked;
     const std::vector<Finding> findings = checkBank(bank.folder(), [&](std::string_view text, Captioned control) {
         asked.emplace_back(text, control);
-        return text.size() <= 10;
+        return std::max(0, static_cast<int>(text.size()) - 10);  // ten characters fit
     });
     ASSERT_EQ(findings.size(), 2U) << listed(findings);
     EXPECT_EQ(findings[0].line, 19);
+    EXPECT_NE(findings[0].message.find("игрок не увидит его конец, 15 знаков: «…xxxxxxxxxxxxxxx»"), std::string::npos)
+        << listed(findings);
     EXPECT_EQ(findings[1].line, 21);
     EXPECT_EQ(findings[1].problem, Problem::TooLongToShow);
+    EXPECT_NE(findings[1].message.find("игрок не увидит 10 знаков из 20"), std::string::npos) << listed(findings);
     EXPECT_EQ(asked.size(), 15U * 10U * 5U) << "the ten shown records of each file, five texts each";
     EXPECT_EQ(asked[0], (std::pair<std::string, Captioned>{"q1-1", Captioned::Label1}));
     EXPECT_EQ(asked[2], (std::pair<std::string, Captioned>{"q1-1 b", Captioned::Command2}));
@@ -265,7 +300,8 @@ TEST(CheckBank, theShippedBankInUtf8WithOrWithoutTheMarkIsCleanAndShowsTheSameTe
                 test::ScriptedRandom random{test::drawingRecord(r), test::drawingRecord(r)};
                 QuestionBank(kShippedBank).loadQuestion(step, random, shipped, state);
                 QuestionBank(bank.folder()).loadQuestion(step, random, converted, state);
-                ASSERT_EQ(converted.log, shipped.log) << "step " << step << ", record " << r << (withMark ? "" : ", no mark");
+                ASSERT_EQ(converted.log, shipped.log)
+                    << "step " << step << ", record " << r << (withMark ? "" : ", no mark");
             }
         }
     }

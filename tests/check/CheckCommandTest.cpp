@@ -11,7 +11,7 @@ namespace {
 
 struct Call {
     const char* name;
-    std::vector<std::string> arguments;  // "{clean}", "{broken}", "{warned}", "{missing}": banks made for the test
+    std::vector<std::string> arguments;  // "{clean}", "{broken}" ...: banks and files made for the test
     int status;
     const char* out;  // a part of stdout; "" when stdout must be empty
     const char* err;  // a part of stderr; "" when stderr must be empty
@@ -44,6 +44,12 @@ TEST_P(Calls, exitWithTheirStatusAndSayWhatTheyShouldWhereTheyShould)
             argument = warned.folder().string();
         else if (argument == "{missing}")
             argument = missing.folder().string();
+        else if (argument == "{cleanRoot}")  // the folder one plays from, data/ in it
+            argument = clean.root().string();
+        else if (argument == "{brokenFile}")
+            argument = broken.file(3).string();
+        else if (argument == "{cleanFileOfBrokenBank}")
+            argument = broken.file(4).string();
     }
 
     std::ostringstream out;
@@ -60,16 +66,20 @@ TEST_P(Calls, exitWithTheirStatusAndSayWhatTheyShouldWhereTheyShould)
 INSTANTIATE_TEST_SUITE_P(
     CheckCommand, Calls,
     ::testing::Values(
-        Call{"help", {"--help"}, 0, "Использование: kvardelon-check [ПАПКА]", ""},
+        Call{"help", {"--help"}, 0, "Использование: kvardelon-check [ПАПКА | ФАЙЛ]", ""},
         Call{"shortHelp", {"-h", "--unknown"}, 0, "Код выхода", ""},
         Call{"unknownOption", {"{clean}", "--verbose"}, 2, "", "неизвестный ключ «--verbose»"},
-        Call{"twoFolders", {"{clean}", "{broken}"}, 2, "", "только одна"},
+        Call{"twoFolders", {"{clean}", "{broken}"}, 2, "", "одну папку или один файл"},
         Call{"emptyFolderName", {""}, 2, "", "пустое имя папки"},
         Call{"cleanBank", {"{clean}"}, 0, "Ошибок: 0, предупреждений: 0.\n", ""},
         Call{"folderAfterDoubleDash", {"--", "{clean}"}, 0, "Ошибок: 0, предупреждений: 0.\n", ""},
         Call{"errorWithItsLine", {"{broken}"}, 1, "qw3.txt:6: ошибка: номер правильного ответа «7»", ""},
         Call{"errorsAreCounted", {"{broken}"}, 1, "\nОшибок: 2, предупреждений: 0.\n", ""},
         Call{"errorWithNoLine", {"{missing}"}, 1, "qw3.txt: ошибка: Не найден файл", ""},
+        Call{"folderOnePlaysFrom", {"{cleanRoot}"}, 0, "data: проверяется «", ""},
+        Call{"oneFileForTheStepItsNameSays", {"{brokenFile}"}, 1, "qw3.txt:6: ошибка: номер правильного ответа «7»",
+             ""},
+        Call{"oneFileAlone", {"{cleanFileOfBrokenBank}"}, 0, "Ошибок: 0, предупреждений: 0.\n", ""},
         Call{"warningsAlonePass", {"{warned}"}, 0, "qw4.txt:1: предупреждение: вопрос «q3-1» уже есть: ", ""}),
     [](const ::testing::TestParamInfo<Call>& row) { return std::string(row.param.name); });
 

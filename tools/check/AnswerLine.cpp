@@ -112,9 +112,10 @@ std::optional<std::string> answerLineFault(std::string_view line)
                                               : " написан со скобкой, а игра ждёт одну цифру";
     // A letter or a bracket in front reads as 0; a digit with something after it as the digit.
     const int gameReads = answerNumber(line).value_or(0);
+    const std::string asRead = " прочтёт его как " + std::to_string(gameReads);
     const std::string consequence = gameReads == reading.answer
-                                        ? ": она прочтёт его как " + std::to_string(gameReads) + ", но лучше без знаков."
-                                        : " и прочтёт его как " + std::to_string(gameReads) +
+                                        ? ": она" + asRead + ", но лучше без знаков."
+                                        : " и" + asRead +
                                               ": на этот вопрос нельзя будет ответить.";
     return "номер правильного ответа " + inQuotes(trimmed(line)) + what + consequence + advice(reading);
 }

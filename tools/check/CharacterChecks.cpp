@@ -6,6 +6,7 @@
 #include "Cp1251.h"
 #include "Wording.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -53,6 +54,25 @@ int controlCharacter(std::string_view text)
     return -1;
 }
 
+// Whether a line read as windows-1251 may be UTF-8 in disguise. Russian letters А..я are
+// bytes C0..FF, and no UTF-8 character is made of those alone: it needs a byte 80..BF
+// ("Ё", "«", "—", "№" and the like). A line of ASCII and А..я is passed over at once.
+bool mayHideUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        if (byte < 0x80)
+            continue;
+        const auto next = i + 1 < text.size() ? static_cast<std::uint8_t>(text[i + 1]) : 0;
+        const bool letter =
+            (byte == 0xD0 && next >= 0x90 && next <= 0xBF) || (byte == 0xD1 && next >= 0x80 && next <= 0x8F);
+        if (!letter)
+            return true;
+        ++i;
+    }
+    return false;
+}
+
 // The line's bytes in a windows-1251 file; U+FFFD stands for 0x98, the byte it came from.
 std::string cp1251Bytes(std::string_view text)
 {
@@ -91,6 +111,8 @@ class MixedEncoding {
 public:
     void add(int line, std::string_view text)
     {
+        if (!mayHideUtf8(text))
+            return;
         const std::string bytes = cp1251Bytes(text);
         const Utf8Count count = countUtf8(bytes);
         if (count.characters == 0 || count.strayBytes > 0)
@@ -109,13 +131,19 @@ public:
         if (utf8_.lines == 0)
             return;
         int strayLine = 0;
-        for (int line = 1; line <= lines.count() && strayLine == 0; ++line)
-            strayLine = countUtf8(cp1251Bytes(lines.at(line))).strayBytes > 0 ? line : 0;
+        for (int line = 1; line <= lines.count() && strayLine == 0; ++line) {
+            const std::string_view text = lines.at(line);
+            // A letter А..я alone is a byte that begins no UTF-8 character.
+            const bool stray = mayHideUtf8(text) ? countUtf8(cp1251Bytes(text)).strayBytes > 0
+                                                 : std::any_of(text.begin(), text.end(), [](char c) { return c < 0; });
+            strayLine = stray ? line : 0;
+        }
         const std::string stray = std::to_string(strayLine);
         const std::string because =
             strayLine == 0 ? "" : " (в строке " + stray + " есть байты не из UTF-8, наверное, она в windows-1251)";
-        const std::string fix = strayLine == 0 ? "" : " Перепечатайте строку " + stray +
-                                                          " и сохраните файл в UTF-8: тогда игра прочтёт весь файл как UTF-8.";
+        const std::string fix = strayLine == 0 ? ""
+                                               : " Перепечатайте строку " + stray + " и сохраните файл в UTF-8: " +
+                                                     "тогда игра прочтёт весь файл как UTF-8.";
         findings.atLine(Problem::LooksLikeUtf8, utf8_.firstLine,
                         "строка записана в UTF-8, а файл читается как windows-1251" + because + ": игра покажет " +
                             inQuotes(shown_) + " вместо " + inQuotes(meant_) + utf8_.alsoIn() + "." + fix);
@@ -126,6 +154,17 @@ private:
     std::string shown_;
     std::string meant_;
 };
+
+// A line's length in the file's own bytes: one a character in windows-1251.
+void checkLength(std::string_view text, bool utf8, int line, Findings& findings)
+{
+    const std::size_t bytes = utf8 ? text.size() : static_cast<std::size_t>(characterCount(text));
+    if (bytes > kMaxLineBytes) {
+        findings.atLine(Problem::LineTooLong, line,
+                        "строка длиннее " + std::to_string(kMaxLineBytes) +
+                            " байт: игра остановится с ошибкой, как только дойдёт до неё.");
+    }
+}
 
 }  // namespace
 
@@ -147,12 +186,7 @@ void checkCharacters(const BankFile& file, int lastLine, Findings& findings)
             mixed.add(line, text);
         if (text.find(kReplacementCharacter) != std::string_view::npos)
             replaced.at(line);
-        const std::size_t bytes = utf8 ? text.size() : static_cast<std::size_t>(characterCount(text));
-        if (bytes > kMaxLineBytes) {
-            findings.atLine(Problem::LineTooLong, line,
-                            "строка длиннее " + std::to_string(kMaxLineBytes) +
-                                " байт: игра остановится с ошибкой, как только дойдёт до неё.");
-        }
+        checkLength(text, utf8, line, findings);
     }
 
     if (control.lines > 0) {

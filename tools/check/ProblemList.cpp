@@ -108,7 +108,8 @@ std::string problemListForReadme()
     for (const Group& group : kGroups) {
         for (const ProblemInfo& problem : problemTable()) {
             if (problem.severity == group.severity)
-                out += "| `" + std::string(problem.id) + "` | " + group.readme + " | " + std::string(problem.title) + " |\n";
+                out += "| `" + std::string(problem.id) + "` | " + group.readme + " | " + std::string(problem.title) +
+                       " |\n";
         }
     }
     return out + kReadmeListEnds + "\n";

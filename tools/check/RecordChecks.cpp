@@ -27,8 +27,9 @@ void measure(const Fits& fits, std::string_view text, int answer, int line, Find
         return;
     }
     findings.atLine(Problem::TooLongToShow, line,
-                    "ответ " + letter(answer) + " " + inQuotes(text) + " не помещается на свою кнопку: игрок не увидит " +
-                        unseen + " из " + std::to_string(characterCount(text)) +
+                    "ответ " + letter(answer) + " " + inQuotes(text) +
+                        " не помещается на свою кнопку: игрок не увидит " + unseen + " из " +
+                        std::to_string(characterCount(text)) +
                         ", надпись обрежется сверху и снизу. Сократите ответ.");
 }
 

@@ -75,7 +75,8 @@ Shift extraLines(const FileLines& lines, int record, int by)
                 which + ": записи идут подряд, без пустых строк между ними и внутри них." +
                     consequence(answer, answer - by, by) + (blanks == 1 ? " Удалите эту строку" : " Удалите их")};
     }
-    return {record, by, answer - by,
+    // Which line is extra nobody can tell: the record is where the author should look.
+    return {record, by, first,
             "в записи со строки " + std::to_string(first) + " между вопросом и номером правильного ответа " +
                 counted(answer - first - 1, "строка", "строки", "строк") + " (строки " + std::to_string(first + 1) +
                 "–" + std::to_string(answer - 1) + "), а ответов должно быть четыре: " + words(by).extra + "." +
@@ -89,7 +90,8 @@ Shift missingLines(int record, int by)
     return {record, by, answer,
             "в записи со строки " + std::to_string(first) + " после вопроса только " +
                 counted(answer - first - 1, "ответ", "ответа", "ответов") + ": не хватает " + words(by).missing + "." +
-                consequence(answer, answer - by, by) + (by == -1 ? " Допишите недостающий ответ" : " Допишите недостающие ответы")};
+                consequence(answer, answer - by, by) +
+                (by == -1 ? " Допишите недостающий ответ" : " Допишите недостающие ответы")};
 }
 
 Shift missingAnswerLine(const FileLines& lines, int record)
@@ -110,7 +112,8 @@ Shift told(Shift shift, const FileLines& lines)
     bool mended = true;
     for (int next = shift.record + 1; mended && answerLineOf(next) + shift.lines <= lines.count(); ++next)
         mended = answerAt(lines, answerLineOf(next) + shift.lines);
-    shift.message += mended ? " — и всё ниже встанет на свои места." : ", а потом проверьте файл снова: ниже есть ещё сдвиги.";
+    shift.message +=
+        mended ? " — и всё ниже встанет на свои места." : ", а потом проверьте файл снова: ниже есть ещё сдвиги.";
     return shift;
 }
 
