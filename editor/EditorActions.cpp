@@ -48,6 +48,8 @@ const ActionSpec kActions[] = {
     {"edit", "moveDown", "Переместить &ниже", "Alt+Down", Needs::Record, [](EditorWindow& w) { w.moveDown(); }},
     {"edit", "moveToStep", "Перенести на &другую ступень…", "Ctrl+M", Needs::Record,
      [](EditorWindow& w) { w.moveToStep(); }},
+    {"edit", "fillToTen", "Дополнить ступени до десяти &вопросов", "Ctrl+Shift+T", Needs::Bank,
+     [](EditorWindow& w) { w.fillToTen(); }},
     {"edit", nullptr, nullptr, nullptr, Needs::Nothing, nullptr},
     {"edit", "find", "&Найти…", "Ctrl+F", Needs::Bank, [](EditorWindow& w) { w.findChild<FindBar*>()->start(); }},
     {"edit", "findNext", "Найти &далее", "F3", Needs::Bank, [](EditorWindow& w) { w.findChild<FindBar*>()->next(+1); }},

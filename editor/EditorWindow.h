@@ -59,6 +59,7 @@ public:
     void moveUp();
     void moveDown();
     void moveToStep();
+    void fillToTen();
     void play();
     void playOnProjector();
     void showHelp();
@@ -85,6 +86,8 @@ private:
     // Asks about unsaved changes before they would be lost; false to stay.
     bool maybeSave(const QString& question);
     void launch(std::optional<double> scale);
+    // Says so when an insertion at a step pushed its tenth record out of play.
+    void notePushedOut(Place inserted);
 
     std::filesystem::path programFolder_;
     OpenBank bank_;

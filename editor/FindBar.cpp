@@ -52,7 +52,7 @@ FindBar::FindBar(OpenBank& bank, QWidget* parent)
     connect(forward, &QPushButton::clicked, this, [this] { next(+1); });
     connect(back, &QPushButton::clicked, this, [this] { next(-1); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
-    connect(&bank_, &OpenBank::changedAt, this, [this] {
+    connect(&bank_, &OpenBank::stepChanged, this, [this] {
         if (isVisible())
             search();
     });

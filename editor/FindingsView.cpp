@@ -38,6 +38,7 @@ FindingsView::FindingsView(LiveCheck& check, QWidget* parent)
     title_->setBuddy(list_);
     list_->setAccessibleName(QStringLiteral("Замечания"));
     list_->setWordWrap(true);
+    list_->setIconSize(QSize(16, 16));
     connect(&check_, &LiveCheck::changed, this, &FindingsView::refresh);
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { activate(list_->row(item)); });
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { activate(list_->row(item)); });

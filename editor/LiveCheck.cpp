@@ -47,7 +47,7 @@ LiveCheck::LiveCheck(OpenBank& bank, check::Fits fits, QObject* parent)
     : QObject(parent), bank_(bank), fits_(std::move(fits))
 {
     connect(&bank_, &OpenBank::opened, this, &LiveCheck::recheckAll);
-    connect(&bank_, &OpenBank::changedAt, this, [this](Place place) { recheck(place.step); });
+    connect(&bank_, &OpenBank::stepChanged, this, &LiveCheck::recheck);
     if (bank_.isOpen())
         recheckAll();
 }

@@ -132,6 +132,29 @@ void OpenBank::setEncoding(int step, Encoding encoding, const QString& what)
         undoStack_.push(new ChangeEncoding(*this, step, encoding, what));
 }
 
+std::vector<int> OpenBank::fillToTen()
+{
+    constexpr auto kTen = static_cast<std::size_t>(kRecordsDrawnFrom);
+    std::vector<int> shortSteps;
+    for (int step = 1; step <= kSteps; ++step)
+        if (!file(step).records.empty() && file(step).records.size() < kTen)
+            shortSteps.push_back(step);
+    if (shortSteps.empty())
+        return shortSteps;
+    undoStack_.beginMacro(QStringLiteral("дополнение ступеней до десяти вопросов"));
+    for (const int step : shortSteps) {
+        const std::vector<Record>& own = file(step).records;
+        std::vector<Record> records = own;
+        for (std::size_t i = 0; records.size() < kTen; ++i) {
+            records.push_back(own[i % own.size()]);
+            records.back().line = 0;
+        }
+        replaceRecords(step, std::move(records), {});
+    }
+    undoStack_.endMacro();
+    return shortSteps;
+}
+
 void OpenBank::putText(Place place, RecordField field, const std::string& text)
 {
     fieldText(stepFile(place.step).file.records.at(static_cast<std::size_t>(place.record)), field) = text;
@@ -153,7 +176,7 @@ Record OpenBank::takeRecord(Place place)
     Record taken = std::move(*recordAt(records, place.record));
     records.erase(recordAt(records, place.record));
     emit recordsChanged(place.step);
-    afterChange(place.step, {place.step, std::min(place.record, recordCount(place.step) - 1)});
+    afterChange(place.step, Place{place.step, std::min(place.record, recordCount(place.step) - 1)});
     return taken;
 }
 
@@ -161,13 +184,13 @@ void OpenBank::putRecords(int step, std::vector<Record> records)
 {
     stepFile(step).file.records = std::move(records);
     emit recordsChanged(step);
-    afterChange(step, {step, 0});
+    afterChange(step, Place{step, 0});
 }
 
 void OpenBank::putEncoding(int step, Encoding encoding)
 {
     stepFile(step).file.encoding = encoding;
-    afterChange(step, {step, 0});
+    afterChange(step, Place{step, 0});
 }
 
 void OpenBank::setOnDisk(int step, const std::optional<std::string>& bytes)
@@ -186,7 +209,7 @@ void OpenBank::setOnDisk(int step, const std::optional<std::string>& bytes)
     changed.file.rest = changed.onDisk.rest;
     changed.file.lineEnd = changed.onDisk.lineEnd;
     changed.file.endsWithLineEnd = changed.onDisk.endsWithLineEnd;
-    afterChange(step, {step, 0});
+    afterChange(step, std::nullopt);
 }
 
 void OpenBank::moveTo(const fs::path& dataFolder, const std::array<std::string, kSteps>& bytes)
@@ -217,16 +240,18 @@ bool OpenBank::reload(int step)
     changed.file.rest = read.onDisk.rest;
     changed.file.lineEnd = read.onDisk.lineEnd;
     changed.file.endsWithLineEnd = read.onDisk.endsWithLineEnd;
-    afterChange(step, {step, 0});
+    afterChange(step, Place{step, 0});
     return true;
 }
 
-void OpenBank::afterChange(int step, Place shown)
+void OpenBank::afterChange(int step, std::optional<Place> shown)
 {
     const StepFile& changed = this->step(step);
     const bool modified = changed.file.encoding != changed.onDisk.encoding ||
                           !sameRecords(changed.file.records, changed.onDisk.records);
-    emit changedAt(shown);
+    emit stepChanged(step);
+    if (shown)
+        emit changedAt(*shown);
     if (modified_[at(step)] != modified) {
         modified_[at(step)] = modified;
         emit modifiedChanged();

@@ -55,6 +55,10 @@ public:
     void moveRecord(Place from, Place to);  // to: the place it takes after leaving from
     void replaceRecords(int step, std::vector<Record> records, const QString& what);
     void setEncoding(int step, Encoding encoding, const QString& what);
+    // Every step with one to nine records gets copies of its own records, in turn, up to
+    // ten, so that the game always finds the record it draws; one undo step. Returns the
+    // steps filled.
+    std::vector<int> fillToTen();
 
     // What the undo commands apply; each says what changed.
     void putText(Place place, RecordField field, const std::string& text);
@@ -78,10 +82,11 @@ signals:
     void recordsChanged(int step);      // records added, removed, moved or replaced
     void modifiedChanged();
     void changedAt(Place place);        // where a change, its undo or redo happened
+    void stepChanged(int step);         // anything of the step's file, the bytes on disk too
 
 private:
     StepFile& stepFile(int step);
-    void afterChange(int step, Place shown);
+    void afterChange(int step, std::optional<Place> shown);
 
     std::filesystem::path folder_;
     std::array<StepFile, kSteps> steps_;

@@ -31,6 +31,7 @@ void EditorWindow::newRecord()
     const int at = records_->current() < 0 ? bank_.recordCount(step) : records_->current() + 1;
     bank_.insertRecord({step, at}, Record{}, QStringLiteral("новый вопрос"));
     goTo({step, at}, RecordField::Question);
+    notePushedOut({step, at});
 }
 
 void EditorWindow::duplicateRecord()
@@ -40,6 +41,32 @@ void EditorWindow::duplicateRecord()
     const Place at{current().step, current().record + 1};
     bank_.insertRecord(at, copy, QStringLiteral("копию вопроса"));
     goTo(at, RecordField::Question);
+    notePushedOut(at);
+}
+
+void EditorWindow::notePushedOut(Place inserted)
+{
+    if (inserted.record >= kRecordsDrawnFrom || bank_.recordCount(inserted.step) <= kRecordsDrawnFrom)
+        return;
+    const QString pushed = qtext(bank_.record({inserted.step, kRecordsDrawnFrom}).question);
+    statusBar()->showMessage(QStringLiteral("Вопрос «%1» стал одиннадцатым и больше не играет: игра берёт только "
+                                            "первые десять. Удалите его или переместите выше, если он нужен.")
+                                 .arg(pushed.left(60)),
+                             kStatusMilliseconds * 2);
+}
+
+void EditorWindow::fillToTen()
+{
+    const std::vector<int> filled = bank_.fillToTen();
+    QStringList steps;
+    for (const int step : filled)
+        steps.append(QString::number(step));
+    statusBar()->showMessage(filled.empty()
+                                 ? QStringLiteral("Дополнять нечего: на каждой ступени с вопросами их уже не меньше десяти.")
+                                 : QStringLiteral("Ступени %1 дополнены повторами своих вопросов до десяти; "
+                                                  "отменить: Ctrl+Z.")
+                                       .arg(steps.join(QStringLiteral(", "))),
+                             kStatusMilliseconds);
 }
 
 void EditorWindow::deleteRecord()

@@ -2,7 +2,6 @@
 #include "RecordForm.h"
 
 #include "FieldEdit.h"
-#include "Marks.h"
 #include "QuestionPanel.h"
 #include "Text.h"
 #include "Toolkit.h"
@@ -91,7 +90,8 @@ QWidget* RecordForm::buildFields()
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     correctGroup_ = new QButtonGroup(box);
-    grid->addWidget(new QLabel(QStringLiteral("Правильный"), box), 2, 0);
+    correctTitle_ = new QLabel(QStringLiteral("Правильный"), box);
+    grid->addWidget(correctTitle_, 2, 0);
     for (const RecordField field : kTextFields) {
         auto* edit = new FieldEdit(box);
         edit->setAccessibleName(fieldName(field));
@@ -187,6 +187,8 @@ void RecordForm::showRoom(RecordField field)
     room->setToolTip(QStringLiteral("Сколько места осталось на экране игры, измерено шрифтом игры."));
 }
 
+// A field's findings in its tooltip and its description for the screen reader, and a
+// coloured frame; the correct answer's in the title over the radio buttons.
 void RecordForm::showFindings()
 {
     QStringList lines;
@@ -194,18 +196,28 @@ void RecordForm::showFindings()
                                     RecordField::AnswerC, RecordField::AnswerD, RecordField::AnswerLine}) {
         const std::vector<check::Finding> found = hasRecord() ? check_.at(place_, field) : std::vector<check::Finding>{};
         QStringList messages;
-        for (const check::Finding& finding : found) {
+        for (const check::Finding& finding : found)
             messages.append(qtext(finding.message));
-            lines.append(severityWord(check::info(finding.problem).severity) + QStringLiteral(": ") +
-                         qtext(finding.message));
-        }
-        QWidget* target = field == RecordField::AnswerLine ? static_cast<QWidget*>(correct_[0]) : fields_[slot(field)];
-        target->setToolTip(messages.join(u'\n'));
-        target->setAccessibleDescription(messages.join(u' '));
+        const bool unmarked = field == RecordField::AnswerLine && hasRecord() && bank_.record(place_).answerLine.empty();
+        if (unmarked)
+            messages = QStringList{QStringLiteral("правильный ответ не отмечен: отметьте кружок слева от него "
+                                                  "(или Ctrl+1 … Ctrl+4), иначе любой ответ будет неверным.")};
+        for (const QString& message : messages)
+            lines.append(QStringLiteral("• ") + message);
         const std::optional<check::Severity> worst = hasRecord() ? check_.worstAt(place_, field) : std::nullopt;
-        target->setStyleSheet(!worst ? QString()
-                              : *worst == check::Severity::Error ? QStringLiteral("border: 2px solid #C62828;")
-                                                                 : QStringLiteral("border: 2px solid #E0A000;"));
+        const QString frame = !worst ? QString()
+                              : *worst == check::Severity::Error ? QStringLiteral("#C62828")
+                                                                 : QStringLiteral("#B07800");
+        if (field == RecordField::AnswerLine) {
+            correctTitle_->setStyleSheet(frame.isEmpty() ? QString() : QStringLiteral("color: %1; font-weight: bold;").arg(frame));
+            for (QRadioButton* radio : correct_)
+                radio->setAccessibleDescription(messages.join(u' '));
+            continue;
+        }
+        QLineEdit* edit = fields_[slot(field)];
+        edit->setToolTip(messages.join(u'\n'));
+        edit->setAccessibleDescription(messages.join(u' '));
+        edit->setStyleSheet(frame.isEmpty() ? QString() : QStringLiteral("border: 2px solid %1;").arg(frame));
     }
     findings_->setText(lines.join(u'\n'));
     findings_->setVisible(!lines.isEmpty());

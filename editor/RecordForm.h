@@ -53,6 +53,7 @@ private:
     std::array<QLabel*, 5> rooms_{};
     std::array<QRadioButton*, 4> correct_{};
     QButtonGroup* correctGroup_ = nullptr;
+    QLabel* correctTitle_ = nullptr;
     QLabel* status_ = nullptr;     // not played, no record
     QLabel* findings_ = nullptr;   // the record's findings in words
     QuestionPanel* preview_ = nullptr;

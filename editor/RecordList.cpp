@@ -150,6 +150,7 @@ RecordList::RecordList(OpenBank& bank, LiveCheck& check, QWidget* parent)
 {
     setModel(&model_);
     setAccessibleName(QStringLiteral("Вопросы ступени"));
+    setIconSize(QSize(16, 16));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);

@@ -21,8 +21,11 @@ constexpr int kPlacesShown = 12;
 QString consequence(check::Problem problem)
 {
     switch (problem) {
-    case check::Problem::CannotOpen:
     case check::Problem::TooFewRecords:
+        return QStringLiteral("Игра остановится с сообщением об ошибке, когда выпадет вопрос, которого нет на "
+                              "ступени, и игроку придётся начать заново. Если своих вопросов меньше десяти, "
+                              "повторите их: «Правка → Дополнить ступени до десяти вопросов».");
+    case check::Problem::CannotOpen:
     case check::Problem::ShiftedLines:
     case check::Problem::LineTooLong:
         return QStringLiteral("Игра остановится с сообщением об ошибке, когда выпадет такой вопрос, "
@@ -85,9 +88,10 @@ QString unencodableReport(const OpenBank& bank, const SavePlan& plan)
         for (std::size_t i = 0; i < places.size() && i < kPlacesShown; ++i) {
             const auto& place = places[i];
             const std::string replacement = replacementFor(place.character.character);
-            lines.append(QStringLiteral("    «%1» — %2, заменить на «%3»")
+            lines.append(QStringLiteral("    «%1» %2 %3")
                              .arg(qtext(place.character.text), placeText(place.record, place.field),
-                                  replacement.empty() ? QStringLiteral("(убрать)") : qtext(replacement)));
+                                  replacement.empty() ? QStringLiteral("будет убран")
+                                                      : QStringLiteral("станет «%1»").arg(qtext(replacement))));
         }
         if (places.size() > kPlacesShown)
             lines.append(QStringLiteral("    … и ещё %1").arg(places.size() - kPlacesShown));
@@ -151,12 +155,12 @@ SaveOutcome reportFailure(QWidget* parent, const QString& error)
 QString placeText(int record, int field)
 {
     if (record < 0)
-        return QStringLiteral("строки после последнего вопроса");
+        return QStringLiteral("в строках после последнего вопроса");
     static const std::array<QString, kRecordFields> fields{
-        QStringLiteral("вопрос"),   QStringLiteral("ответ A"), QStringLiteral("ответ B"),
-        QStringLiteral("ответ C"),  QStringLiteral("ответ D"), QStringLiteral("номер ответа"),
+        QStringLiteral("текст вопроса"), QStringLiteral("ответ A"), QStringLiteral("ответ B"),
+        QStringLiteral("ответ C"),       QStringLiteral("ответ D"), QStringLiteral("номер ответа"),
     };
-    return QStringLiteral("вопрос %1, %2").arg(record + 1).arg(fields.at(static_cast<std::size_t>(field)));
+    return QStringLiteral("в вопросе %1 (%2)").arg(record + 1).arg(fields.at(static_cast<std::size_t>(field)));
 }
 
 bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn)

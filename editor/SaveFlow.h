@@ -22,7 +22,7 @@ SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& 
 // user goes on (with goOn as the button's caption), false to go back to editing.
 bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn);
 
-// Where a character is: "вопрос 2, ответ B".
+// Where a character is: "в вопросе 2 (ответ B)".
 QString placeText(int record, int field);
 
 }  // namespace kvardelon::editor

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QListWidget;
 
 namespace kvardelon::editor {
@@ -22,6 +23,7 @@ signals:
 
 private:
     QListWidget* recent_;
+    QLabel* recentTitle_ = nullptr;
 };
 
 }  // namespace kvardelon::editor

@@ -18,6 +18,8 @@ QString stepTitle(int step)
 StepList::StepList(OpenBank& bank, LiveCheck& check, QWidget* parent) : QListWidget(parent), bank_(bank), check_(check)
 {
     setAccessibleName(QStringLiteral("Ступени"));
+    setIconSize(QSize(16, 16));
+    setMinimumWidth(fontMetrics().horizontalAdvance(stepTitle(kSteps) + QStringLiteral(" *")) + 60);
     for (int step = 1; step <= kSteps; ++step)
         addItem(stepTitle(step));
     setAcceptDrops(true);

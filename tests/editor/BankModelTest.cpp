@@ -125,6 +125,25 @@ private slots:
         QVERIFY(!bank.isModified());
     }
 
+    void stepsOfFewRecordsAreFilledWithTheirOwnUpToTenAsOneStep()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+        bank.replaceRecords(4, {bank.record({4, 0}), bank.record({4, 1}), bank.record({4, 2})}, QStringLiteral("три"));
+        bank.replaceRecords(9, {}, QStringLiteral("ни одного"));
+        QCOMPARE(check.count(check::Severity::Error), 2);
+
+        QCOMPARE(bank.fillToTen(), std::vector<int>{4});
+        QCOMPARE(bank.recordCount(4), 10);
+        QCOMPARE(bank.record({4, 9}).question, bank.record({4, 0}).question);
+        QCOMPARE(bank.recordCount(9), 0);
+        QCOMPARE(check.count(check::Severity::Error), 1);
+        bank.undoStack().undo();
+        QCOMPARE(bank.recordCount(4), 3);
+    }
+
     void theFindingsFollowTheUnsavedText()
     {
         test::ScratchBank scratch;
