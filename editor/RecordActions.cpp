@@ -124,6 +124,8 @@ void EditorWindow::playOnProjector()
 
 void EditorWindow::launch(std::optional<double> scale)
 {
+    if (!bank_.isModified() && !acceptErrors(this, *check_, QStringLiteral("Всё равно играть"), &bank_))
+        return;
     if (bank_.isModified()) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Играть"),
                         QStringLiteral("Игра читает банк с диска, а в нём есть несохранённые изменения. "
@@ -136,8 +138,6 @@ void EditorWindow::launch(std::optional<double> scale)
         box.exec();
         if (box.clickedButton() == saveFirst ? !save() : box.clickedButton() != without)
             return;
-    } else if (!acceptErrors(this, *check_, QStringLiteral("Всё равно играть"))) {
-        return;
     }
     const std::filesystem::path cache =
         toPath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));

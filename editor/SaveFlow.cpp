@@ -40,21 +40,35 @@ QString consequence(check::Problem problem)
     }
 }
 
+// "ступень 3" for a file as a whole, "ступень 3, вопрос 4" for a record.
+QString shortPlace(const check::Finding& finding)
+{
+    return finding.record > 0 ? QStringLiteral("ступень %1, вопрос %2").arg(finding.step).arg(finding.record)
+                              : QStringLiteral("ступень %1").arg(finding.step);
+}
+
 QString errorReport(const LiveCheck& check)
 {
     std::map<check::Problem, QStringList> byProblem;
     for (const check::Finding& finding : check.findings())
         if (check::info(finding.problem).severity == check::Severity::Error)
-            byProblem[finding.problem].append(findingText(finding));
+            byProblem[finding.problem].append(shortPlace(finding));
     QStringList lines;
     for (const auto& [problem, places] : byProblem) {
-        lines.append(QStringLiteral("• ") + consequence(problem));
-        for (qsizetype i = 0; i < places.size() && i < kPlacesShown; ++i)
-            lines.append(QStringLiteral("    ") + places[i]);
-        if (places.size() > kPlacesShown)
-            lines.append(QStringLiteral("    … и ещё %1").arg(places.size() - kPlacesShown));
+        const QStringList shown = places.mid(0, kPlacesShown);
+        const QString more = places.size() > kPlacesShown
+                                 ? QStringLiteral(" и ещё %1").arg(places.size() - kPlacesShown)
+                                 : QString();
+        lines.append(QStringLiteral("• ") + consequence(problem) + QStringLiteral("\n   Где: ") +
+                     shown.join(QStringLiteral("; ")) + more + u'.');
     }
-    return lines.join(u'\n');
+    return lines.join(QStringLiteral("\n\n"));
+}
+
+bool hasProblem(const LiveCheck& check, check::Problem problem)
+{
+    return std::any_of(check.findings().begin(), check.findings().end(),
+                       [problem](const check::Finding& finding) { return finding.problem == problem; });
 }
 
 // Asks about each file changed on disk; drops those the user keeps as they are there.
@@ -163,18 +177,24 @@ QString placeText(int record, int field)
     return QStringLiteral("в вопросе %1 (%2)").arg(record + 1).arg(fields.at(static_cast<std::size_t>(field)));
 }
 
-bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn)
+bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, OpenBank* fillable)
 {
-    if (check.count(check::Severity::Error) == 0)
-        return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("В банке есть ошибки"),
-                    QStringLiteral("В банке есть ошибки. Вот что сделает с ними игра:\n\n") + errorReport(check),
-                    QMessageBox::NoButton, parent);
-    QPushButton* back = box.addButton(QStringLiteral("Вернуться к правке"), QMessageBox::RejectRole);
-    QPushButton* go = box.addButton(goOn, QMessageBox::AcceptRole);
-    box.setDefaultButton(back);
-    box.exec();
-    return box.clickedButton() == go;
+    while (check.count(check::Severity::Error) > 0) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("В банке есть ошибки"),
+                        QStringLiteral("В банке есть ошибки. Вот что сделает с ними игра:\n\n") + errorReport(check),
+                        QMessageBox::NoButton, parent);
+        QPushButton* back = box.addButton(QStringLiteral("Вернуться к правке"), QMessageBox::RejectRole);
+        QPushButton* fill = fillable != nullptr && hasProblem(check, check::Problem::TooFewRecords)
+                                ? box.addButton(QStringLiteral("Дополнить ступени до десяти"), QMessageBox::ActionRole)
+                                : nullptr;
+        QPushButton* go = box.addButton(goOn, QMessageBox::AcceptRole);
+        box.setDefaultButton(fill != nullptr ? fill : back);
+        box.exec();
+        if (box.clickedButton() != fill || fill == nullptr)
+            return box.clickedButton() == go;
+        fillable->fillToTen();
+    }
+    return true;
 }
 
 SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check)
@@ -182,7 +202,7 @@ SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& 
     SavePlan plan = planSave(bank);
     if (plan.steps.empty())
         return SaveOutcome::Saved;
-    if (!acceptErrors(parent, check, QStringLiteral("Сохранить с ошибками")) ||
+    if (!acceptErrors(parent, check, QStringLiteral("Сохранить с ошибками"), &bank) ||
         !askAboutChangedFiles(parent, bank, plan) || !askAboutCharacters(parent, bank, plan))
         return SaveOutcome::Cancelled;
     const SaveResult result = saveSteps(bank, plan.steps);

@@ -19,8 +19,9 @@ enum class SaveOutcome {
 SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check);
 
 // Says what the game will do with the errors of the bank, if it has any; true when the
-// user goes on (with goOn as the button's caption), false to go back to editing.
-bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn);
+// user goes on (with goOn as the button's caption), false to go back to editing. Given
+// the bank, offers to fill steps of too few questions with their own up to ten.
+bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, OpenBank* fillable = nullptr);
 
 // Where a character is: "в вопросе 2 (ответ B)".
 QString placeText(int record, int field);
