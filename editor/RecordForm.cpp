@@ -124,6 +124,12 @@ QWidget* RecordForm::buildFields()
     return box;
 }
 
+bool RecordForm::hasRecord() const
+{
+    return bank_.isOpen() && place_.step >= 1 && place_.step <= kSteps && place_.record >= 0 &&
+           place_.record < bank_.recordCount(place_.step);
+}
+
 void RecordForm::showRecord(Place place)
 {
     place_ = place;

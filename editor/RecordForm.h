@@ -30,7 +30,8 @@ public:
     // The record to edit; a record of -1 leaves the fields empty and disabled.
     void showRecord(Place place);
     Place place() const { return place_; }
-    bool hasRecord() const { return place_.record >= 0 && place_.step > 0; }
+    // Whether the record shown is still there: another bank opened or an undo may have taken it.
+    bool hasRecord() const;
 
     // Puts the keyboard focus in a field: the correct answer's radio buttons for AnswerLine.
     void focusField(RecordField field);

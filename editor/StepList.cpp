@@ -22,8 +22,9 @@ StepList::StepList(OpenBank& bank, LiveCheck& check, QWidget* parent) : QListWid
     setMinimumWidth(fontMetrics().horizontalAdvance(stepTitle(kSteps) + QStringLiteral(" *")) + 60);
     for (int step = 1; step <= kSteps; ++step)
         addItem(stepTitle(step));
-    setAcceptDrops(true);
-    setDropIndicatorShown(true);
+    // Records are dropped here from the record list; the steps themselves stay in place.
+    setDragDropMode(QAbstractItemView::DropOnly);
+    viewport()->setAcceptDrops(true);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             emit chosen(row + 1);
@@ -49,6 +50,12 @@ void StepList::refresh()
     }
 }
 
+void StepList::dropRecord(Place from, int step)
+{
+    if (step != from.step)
+        bank_.moveRecord(from, {step, bank_.recordCount(step)});
+}
+
 void StepList::dragEnterEvent(QDragEnterEvent* event)
 {
     if (placeFromMime(event->mimeData()))
@@ -70,9 +77,7 @@ void StepList::dropEvent(QDropEvent* event)
     const QListWidgetItem* target = itemAt(event->position().toPoint());
     if (!from || target == nullptr)
         return;
-    const int step = row(target) + 1;
-    if (step != from->step)
-        bank_.moveRecord(*from, {step, bank_.recordCount(step)});
+    dropRecord(*from, row(target) + 1);
     // The list the record came from removes nothing itself: its model refuses removeRows.
     event->acceptProposedAction();
 }

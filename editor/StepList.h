@@ -19,6 +19,9 @@ public:
     int current() const { return currentRow() + 1; }
     void choose(int step) { setCurrentRow(step - 1); }
 
+    // A record dropped on a step goes to its end.
+    void dropRecord(Place from, int step);
+
 signals:
     void chosen(int step);
 

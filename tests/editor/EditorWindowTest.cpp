@@ -11,7 +11,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -147,6 +150,41 @@ private slots:
         const auto after = scratch_->state();
         for (std::size_t i = 0; i < after.size(); ++i)
             QCOMPARE(after[i] == before[i], i != 0);
+    }
+
+    void draggingARecordReordersItOrMovesItToAnotherStep()
+    {
+        const std::string first = window_->bank().record({1, 0}).question;
+        RecordListModel& records = window_->records().records();
+        const std::unique_ptr<QMimeData> dragged(records.mimeData({records.index(0)}));
+        records.dropMimeData(dragged.get(), Qt::MoveAction, 3, 0, {});
+        QCOMPARE(window_->bank().record({1, 2}).question, first);
+
+        const std::unique_ptr<QMimeData> again(records.mimeData({records.index(2)}));
+        window_->steps().dropRecord(*placeFromMime(again.get()), 4);
+        QCOMPARE(window_->bank().recordCount(1), 9);
+        QCOMPARE(window_->bank().record({4, 10}).question, first);
+        QCOMPARE(window_->bank().undoStack().count(), 2);
+    }
+
+    void aFileChangedByAnotherProgramIsToldAndReadAgain()
+    {
+        std::string theirs = scratch_->bytes(1);
+        theirs.replace(0, theirs.find('\r'), "\xD7\xF3\xE6\xEE\xE9");  // "Чужой"
+        scratch_->write(1, theirs);
+        QLabel* told = nullptr;
+        for (QLabel* label : window_->findChildren<QLabel*>())
+            if (label->accessibleName() == QStringLiteral("Файлы изменены другой программой"))
+                told = label;
+        QVERIFY(told != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(told->isVisible(), 5000);
+        QVERIFY(told->text().contains(QStringLiteral("qw1.txt")));
+        for (QPushButton* button : window_->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Перечитать с диска"))
+                QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(window_->bank().record({1, 0}).question, std::string("Чужой"));
+        QVERIFY(!told->isVisible());
+        QVERIFY(!window_->isWindowModified());
     }
 
     void everyControlHasARussianName()
