@@ -112,9 +112,13 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
+        // With repetitions only the median counts; without, the single run. Times are in ms.
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single)
                 nanoseconds_[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e6;
+        }
     }
 
     void Finalize() override
