@@ -1,30 +1,36 @@
-# Install rules beyond the programs' own: the bank, and on Linux the menu entry, icons, metainfo and manual pages.
+# Install rules beyond the programs' own: the banks, and on Linux the menu entries, icons, metainfo and manual pages.
 include(GNUInstallDirs)
 
 # The desktop's name for the game: the menu entry, its icon and its software-centre description.
 set(KVARDELON_APP_ID "example.kvardelon.Kvardelon")
 
+# The main bank, and the classroom bank for pupils of 10 to 12 that is installed beside it.
 set(kvardelon_bank)
+set(kvardelon_classroom_bank)
 foreach(step RANGE 1 15)
     list(APPEND kvardelon_bank ${PROJECT_SOURCE_DIR}/data/qw${step}.txt)
+    list(APPEND kvardelon_classroom_bank ${PROJECT_SOURCE_DIR}/banks/classroom/data/qw${step}.txt)
 endforeach()
 
 if(WIN32)
     # The game reads data\ from its current directory, which is the executable's folder when
     # it is started from Explorer: the bank goes beside the executable.
     install(FILES ${kvardelon_bank} DESTINATION ${CMAKE_INSTALL_BINDIR}/data)
+    install(FILES ${kvardelon_classroom_bank} DESTINATION ${CMAKE_INSTALL_BINDIR}/classroom/data)
 elseif(UNIX AND NOT APPLE)
-    # The bank's parent folder: the menu entry starts the game there, so that it finds data/.
+    # The banks' parent folders: each menu entry starts the game in one, so that it finds data/.
     set(KVARDELON_BANK_PARENT "${CMAKE_INSTALL_FULL_DATADIR}/kvardelon")
+    set(KVARDELON_CLASSROOM_BANK_PARENT "${KVARDELON_BANK_PARENT}/classroom")
     install(FILES ${kvardelon_bank} DESTINATION ${CMAKE_INSTALL_DATADIR}/kvardelon/data)
+    install(FILES ${kvardelon_classroom_bank} DESTINATION ${CMAKE_INSTALL_DATADIR}/kvardelon/classroom/data)
 
     set(kvardelon_packaging_linux ${PROJECT_SOURCE_DIR}/packaging/linux)
     set(kvardelon_staged ${PROJECT_BINARY_DIR}/packaging)
 
-    configure_file(${kvardelon_packaging_linux}/${KVARDELON_APP_ID}.desktop.in
-                   ${kvardelon_staged}/${KVARDELON_APP_ID}.desktop @ONLY)
-    install(FILES ${kvardelon_staged}/${KVARDELON_APP_ID}.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    foreach(entry ${KVARDELON_APP_ID} ${KVARDELON_APP_ID}.Classroom)
+        configure_file(${kvardelon_packaging_linux}/${entry}.desktop.in ${kvardelon_staged}/${entry}.desktop @ONLY)
+        install(FILES ${kvardelon_staged}/${entry}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    endforeach()
     install(FILES ${kvardelon_packaging_linux}/${KVARDELON_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     if(TARGET kvardelon-editor)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package in a fresh build folder and checks it: lintian, file list, menu entry, metainfo, bank.
+# Builds the Debian package in a fresh build folder and checks it: lintian, file list, menu entries, metainfo, banks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,15 +53,17 @@ echo "as listed in $expected"
 echo "== installed files"
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
-desktop=$root/usr/share/applications/$app_id.desktop
-desktop-file-validate "$desktop"
-desktop-file-validate "$root/usr/share/applications/$app_id.Editor.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
-# The menu entry starts the packaged game where the packaged bank is.
-exec_name=$(sed -n 's/^Exec=//p' "$desktop")
-bank_parent=$(sed -n 's/^Path=//p' "$desktop")
-[ -x "$root/usr/games/$exec_name" ] || { echo "check-package: Exec=$exec_name is not in /usr/games" >&2; exit 1; }
-"$root/usr/games/kvardelon-check" "$root$bank_parent/data"
-# The editor starts from the package and answers for its one argument.
+# Each menu entry starts the packaged game where its packaged bank is: the main bank and the classroom bank.
+for entry in "$app_id" "$app_id.Classroom"; do
+    desktop=$root/usr/share/applications/$entry.desktop
+    desktop-file-validate "$desktop"
+    exec_name=$(sed -n 's/^Exec=//p' "$desktop")
+    bank_parent=$(sed -n 's/^Path=//p' "$desktop")
+    [ -x "$root/usr/games/$exec_name" ] || { echo "check-package: Exec=$exec_name is not in /usr/games" >&2; exit 1; }
+    "$root/usr/games/kvardelon-check" "$root$bank_parent/data"
+done
+# The editor's entry, and the editor starting from the package to answer for its one argument.
+desktop-file-validate "$root/usr/share/applications/$app_id.Editor.desktop"
 env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/games/kvardelon-editor" --help | grep -q 'ПАПКА'
 echo "check-package: all checks passed"

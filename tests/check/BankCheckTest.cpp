@@ -1,9 +1,10 @@
 // Checking banks: each error and warning found at its file and line and nothing else,
-// clean files left alone, the shipped bank clean in both of its possible encodings.
+// clean files left alone, the shipped banks clean in both of their possible encodings.
 #include "BankCheck.h"
 #include "Cp1251.h"
 #include "Fakes.h"
 #include "QuestionBank.h"
+#include "ShippedBanks.h"
 
 #include <gtest/gtest.h>
 
@@ -269,24 +270,27 @@ TEST(CheckBank, asksTheMeasureAboutEachShownTextAndItsControl)
     EXPECT_EQ(asked[2], (std::pair<std::string, Captioned>{"q1-1 b", Captioned::Command2}));
 }
 
-const std::filesystem::path kShippedBank = std::filesystem::path(KVARDELON_SOURCE_DIR) / "data";
+class ShippedBanks : public ::testing::TestWithParam<test::ShippedBank> {
+protected:
+    const std::filesystem::path shipped = std::filesystem::path(KVARDELON_SOURCE_DIR) / GetParam().folder;
 
-// The shipped bank's files in UTF-8, the mark in front or not.
-void writeShippedAsUtf8(const TempBank& bank, bool withMark)
-{
-    for (int step = 1; step <= 15; ++step) {
-        std::ifstream in(QuestionBank(kShippedBank).fileName(step), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        bank.write(step, (withMark ? std::string(kUtf8ByteOrderMark) : "") + cp1251ToUtf8(bytes));
+    // The shipped bank's files in UTF-8, the mark in front or not.
+    void writeShippedAsUtf8(const TempBank& bank, bool withMark) const
+    {
+        for (int step = 1; step <= 15; ++step) {
+            std::ifstream in(QuestionBank(shipped).fileName(step), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            bank.write(step, (withMark ? std::string(kUtf8ByteOrderMark) : "") + cp1251ToUtf8(bytes));
+        }
     }
-}
+};
 
-TEST(CheckBank, theShippedBankIsClean)
+TEST_P(ShippedBanks, areClean)
 {
-    EXPECT_EQ(listed(checkBank(kShippedBank)), " none");
+    EXPECT_EQ(listed(checkBank(shipped)), " none");
 }
 
-TEST(CheckBank, theShippedBankInUtf8WithOrWithoutTheMarkIsCleanAndShowsTheSameText)
+TEST_P(ShippedBanks, inUtf8WithOrWithoutTheMarkAreCleanAndShowTheSameText)
 {
     for (const bool withMark : {true, false}) {
         TempBank bank;
@@ -294,18 +298,22 @@ TEST(CheckBank, theShippedBankInUtf8WithOrWithoutTheMarkIsCleanAndShowsTheSameTe
         EXPECT_EQ(listed(checkBank(bank.folder())), " none") << (withMark ? "with" : "without") << " the mark";
         for (int step = 1; step <= 15; ++step) {
             for (int r = 1; r <= 10; ++r) {
-                test::RecordingWindows shipped;
+                test::RecordingWindows original;
                 test::RecordingWindows converted;
                 GameState state;
                 test::ScriptedRandom random{test::drawingRecord(r), test::drawingRecord(r)};
-                QuestionBank(kShippedBank).loadQuestion(step, random, shipped, state);
+                QuestionBank(shipped).loadQuestion(step, random, original, state);
                 QuestionBank(bank.folder()).loadQuestion(step, random, converted, state);
-                ASSERT_EQ(converted.log, shipped.log)
+                ASSERT_EQ(converted.log, original.log)
                     << "step " << step << ", record " << r << (withMark ? "" : ", no mark");
             }
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Banks, ShippedBanks, ::testing::ValuesIn(test::kShippedBanks),
+    [](const ::testing::TestParamInfo<test::ShippedBank>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace kvardelon::check

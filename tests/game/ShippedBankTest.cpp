@@ -1,15 +1,18 @@
-// The bank that ships with the game: every record of every step loads and is answerable.
+// The banks that ship with the game: every record of every step loads and is answerable.
 #include "Fakes.h"
 #include "QuestionBank.h"
+#include "ShippedBanks.h"
 
 #include <gtest/gtest.h>
 
 namespace kvardelon::test {
 namespace {
 
-TEST(ShippedBank, everyRecordOfEveryStepLoadsWithAnAnswerFromOneToFour)
+class ShippedBanks : public ::testing::TestWithParam<ShippedBank> {};
+
+TEST_P(ShippedBanks, everyRecordOfEveryStepLoadsWithAnAnswerFromOneToFour)
 {
-    const QuestionBank bank(std::filesystem::path(KVARDELON_SOURCE_DIR) / "data");
+    const QuestionBank bank(std::filesystem::path(KVARDELON_SOURCE_DIR) / GetParam().folder);
     for (int step = 1; step <= 15; ++step) {
         for (int record = 1; record <= 10; ++record) {
             RecordingWindows windows;
@@ -22,6 +25,10 @@ TEST(ShippedBank, everyRecordOfEveryStepLoadsWithAnAnswerFromOneToFour)
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Banks, ShippedBanks, ::testing::ValuesIn(kShippedBanks),
+    [](const ::testing::TestParamInfo<ShippedBank>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace kvardelon::test

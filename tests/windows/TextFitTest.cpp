@@ -1,9 +1,10 @@
-// Every question and answer of the shipped bank fits its control in the game's own font.
+// Every question and answer of the shipped banks fits its control in the game's own font.
 #include "TextFit.h"
 #include "Toolkit.h"
 
 #include "BankFiles.h"
 #include "QuestionBank.h"
+#include "ShippedBanks.h"
 
 #include <QApplication>
 #include <QTest>
@@ -29,9 +30,17 @@ private slots:
         QVERIFY(!answerFits(QStringLiteral("Длинный ответ ").repeated(8)));
     }
 
+    void everyShippedTextFitsItsControl_data()
+    {
+        QTest::addColumn<QString>("folder");
+        for (const kvardelon::test::ShippedBank& shipped : kvardelon::test::kShippedBanks)
+            QTest::newRow(shipped.name) << QString::fromLatin1(shipped.folder);
+    }
+
     void everyShippedTextFitsItsControl()
     {
-        const QuestionBank bank;  // data/ in the current directory: the shipped bank
+        QFETCH(QString, folder);
+        const QuestionBank bank(folder.toStdString());  // below the current directory, the source tree
         for (int step = 1; step <= 15; ++step) {
             const std::string bytes = readBankFileBytes(bank.fileName(step), step);
             LineReader reader(bytes, bank.fileName(step), step);
@@ -39,7 +48,8 @@ private slots:
             for (int index = 0; index < kRecordsDrawnFrom * kLinesPerRecord && reader.nextLine(line); ++index) {
                 const QString text = QString::fromStdString(line);
                 const int field = index % kLinesPerRecord;
-                const QString where = QStringLiteral("qw%1.txt:%2: %3").arg(step).arg(index + 1).arg(text);
+                const QString where =
+                    QStringLiteral("%1/qw%2.txt:%3: %4").arg(folder).arg(step).arg(index + 1).arg(text);
                 if (field == 0)
                     QVERIFY2(questionFits(text), qPrintable(where));
                 else if (field <= 4)
