@@ -6,6 +6,8 @@
 #include "OpenBank.h"
 #include "ScratchBank.h"
 
+#include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <filesystem>
@@ -55,6 +57,36 @@ class BankModelTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aNewBankStartsFromATemplateByteForByteOrFromEmptyFiles_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("from");
+        QTest::newRow("shipped") << static_cast<int>(Template::Shipped) << QStringLiteral("data");
+        QTest::newRow("classroom") << static_cast<int>(Template::Classroom) << QStringLiteral("banks/classroom/data");
+        QTest::newRow("empty") << static_cast<int>(Template::Empty) << QString();
+    }
+
+    void aNewBankStartsFromATemplateByteForByteOrFromEmptyFiles()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, from);
+        const QTemporaryDir folder;
+        const std::filesystem::path made = std::filesystem::path(folder.path().toStdString()) / "Викторина";
+        const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+        const CreatedBank created = createBank(made, static_cast<Template>(kind), program);
+        QVERIFY2(created.error.isEmpty(), qPrintable(created.error));
+        QCOMPARE(created.dataFolder, made / "data");
+        for (int step = 1; step <= kSteps; ++step) {
+            const std::string expected = from.isEmpty() ? std::string()
+                                                        : test::bytesOf(test::shippedBank(from.toLatin1().constData()) /
+                                                                        stepFileName(step));
+            QCOMPARE(test::bytesOf(created.dataFolder / stepFileName(step)), expected);
+        }
+        QVERIFY(!createBank(made, Template::Empty, program).error.isEmpty());
+        QCOMPARE(findDataFolder(made), std::optional(made / "data"));
+        QCOMPARE(findDataFolder(made / "data"), std::optional(made / "data"));
+    }
+
     void everyChangeIsUndoneAndRedone_data()
     {
         QTest::addColumn<int>("change");

@@ -4,6 +4,7 @@
 #include "BankText.h"
 #include "OpenBank.h"
 #include "Saving.h"
+#include "ShippedBanks.h"
 #include "ScratchBank.h"
 
 #include <QTemporaryDir>
@@ -80,24 +81,32 @@ class SavingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void openingAndSavingWithNoChangeKeepsEveryByteAndTime_data()
+    {
+        QTest::addColumn<QString>("bank");
+        for (const test::ShippedBank& bank : test::kShippedBanks)
+            QTest::newRow(bank.name) << QString::fromLatin1(bank.folder);
+    }
+
     void openingAndSavingWithNoChangeKeepsEveryByteAndTime()
     {
-        test::ScratchBank scratch;
+        QFETCH(QString, bank);
+        test::ScratchBank scratch(bank.toLatin1().constData());
         const auto before = scratch.state();
-        OpenBank bank;
-        bank.open(scratch.data());
-        bank.setText({4, 4}, RecordField::Question, "изменено");
-        bank.undoStack().undo();
-        const SavePlan plan = planSave(bank);
+        OpenBank opened;
+        opened.open(scratch.data());
+        opened.setText({4, 4}, RecordField::Question, "изменено");
+        opened.undoStack().undo();
+        const SavePlan plan = planSave(opened);
         QVERIFY(plan.steps.empty());
-        QVERIFY(saveSteps(bank, plan.steps).error.isEmpty());
+        QVERIFY(saveSteps(opened, plan.steps).error.isEmpty());
         QVERIFY(scratch.state() == before);
 
         // Saved elsewhere whole, every file comes out as it came in.
         const QTemporaryDir elsewhere;
-        QVERIFY(saveAs(bank, fs::path(elsewhere.path().toStdString()) / "data").isEmpty());
+        QVERIFY(saveAs(opened, fs::path(elsewhere.path().toStdString()) / "data").isEmpty());
         for (int step = 1; step <= kSteps; ++step)
-            QCOMPARE(test::bytesOf(bank.step(step).path), scratch.bytes(step));
+            QCOMPARE(test::bytesOf(opened.step(step).path), scratch.bytes(step));
         QVERIFY(scratch.state() == before);
     }
 

@@ -9,18 +9,18 @@ namespace kvardelon::test {
 
 namespace fs = std::filesystem;
 
-fs::path shippedBank()
+fs::path shippedBank(const char* bank)
 {
-    return fs::path(KVARDELON_SOURCE_DIR) / "data";
+    return fs::path(KVARDELON_SOURCE_DIR) / bank;
 }
 
-ScratchBank::ScratchBank() : data_(fs::path(folder_.path().toStdString()) / "data")
+ScratchBank::ScratchBank(const char* bank) : data_(fs::path(folder_.path().toStdString()) / "data")
 {
     fs::create_directories(data_);
     // Long enough ago that a file written by a test cannot carry the same time.
     const fs::file_time_type past = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
     for (int step = 1; step <= 15; ++step) {
-        fs::copy_file(shippedBank() / ("qw" + std::to_string(step) + ".txt"), file(step));
+        fs::copy_file(shippedBank(bank) / ("qw" + std::to_string(step) + ".txt"), file(step));
         fs::last_write_time(file(step), past);
     }
 }

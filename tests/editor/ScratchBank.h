@@ -1,4 +1,4 @@
-// A copy of the shipped bank in a temporary folder, with its files dated in the past, and
+// A copy of a shipped bank in a temporary folder, with its files dated in the past, and
 // what each file held and when it was written, to compare after the editor has been at it.
 #pragma once
 
@@ -18,7 +18,8 @@ struct FileState {
 
 class ScratchBank {
 public:
-    ScratchBank();
+    // bank: a shipped bank's folder below the source tree.
+    explicit ScratchBank(const char* bank = "data");
 
     // .../data: the data folder of the copy.
     const std::filesystem::path& data() const { return data_; }
@@ -35,7 +36,7 @@ private:
 
 std::string bytesOf(const std::filesystem::path& file);
 
-// The shipped bank in the source tree.
-std::filesystem::path shippedBank();
+// A shipped bank's folder in the source tree.
+std::filesystem::path shippedBank(const char* bank = "data");
 
 }  // namespace kvardelon::test
