@@ -2,14 +2,19 @@
 #include "Marks.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QStyle>
 
 namespace kvardelon::editor {
 
 QIcon markIcon(std::optional<check::Severity> worst)
 {
-    if (!worst)
-        return {};
+    if (!worst) {
+        // A clear mark keeps the text of every row where the marked rows have it.
+        QPixmap clear(16, 16);
+        clear.fill(Qt::transparent);
+        return QIcon(clear);
+    }
     return QApplication::style()->standardIcon(*worst == check::Severity::Error ? QStyle::SP_MessageBoxCritical
                                                                                  : QStyle::SP_MessageBoxWarning);
 }

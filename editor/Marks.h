@@ -10,7 +10,7 @@
 
 namespace kvardelon::editor {
 
-// No icon when there is nothing.
+// A clear icon of the same size when there is nothing.
 QIcon markIcon(std::optional<check::Severity> worst);
 
 // ", есть ошибка", ", есть предупреждение", or nothing.
