@@ -4,6 +4,7 @@
 #include "Csv.h"
 #include "Ladder.h"
 #include "Text.h"
+#include "Words.h"
 
 #include <algorithm>
 #include <map>
@@ -211,10 +212,13 @@ QStringList importSummary(const OpenBank& bank, const ImportPlan& plan, ImportMo
         const int first = mode == ImportMode::Append ? before + 1 : 1;
         const int last = first + count - 1;
         QString line = QStringLiteral("Ступень %1 (%2): ").arg(step).arg(QString::fromLatin1(ladderStep(step).caption));
-        line += mode == ImportMode::Append ? QStringLiteral("%1 новых → вопросы %2–%3").arg(count).arg(first).arg(last)
-                                           : QStringLiteral("%1 вместо прежних %2").arg(count).arg(before);
+        const QString places = first == last ? QStringLiteral("вопрос %1").arg(first)
+                                             : QStringLiteral("вопросы %1–%2").arg(first).arg(last);
+        line += mode == ImportMode::Append
+                    ? counted(count, "новый", "новых", "новых") + QStringLiteral(" → ") + places
+                    : counted(count, "вопрос", "вопроса", "вопросов") + QStringLiteral(" вместо прежних %1").arg(before);
         if (last > kRecordsDrawnFrom)
-            line += QStringLiteral("; вопросы после десятого игра не покажет");
+            line += QStringLiteral("; после десятого игра вопросы не покажет");
         if (last < kRecordsDrawnFrom)
             line += QStringLiteral("; всего будет %1 из нужных десяти").arg(last);
         lines.append(line + u'.');

@@ -94,6 +94,7 @@ void ImportDialog::fillRows()
         rows_->setItem(i, QuestionColumn, cell(qtext(row.record.question)));
         rows_->setItem(i, CorrectColumn, cell(correctLetter(row.record.answerLine)));
         rows_->setItem(i, NotesColumn, cell(row.notes.join(u' ')));
+        rows_->item(i, NotesColumn)->setToolTip(row.notes.join(u'\n'));
         if (row.hasError)
             for (int column = 0; column < kColumns; ++column)
                 rows_->item(i, column)->setBackground(QColor(0xFF, 0xE0, 0xE0));
