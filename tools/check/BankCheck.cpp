@@ -40,7 +40,11 @@ Loaded read(const fs::path& file, int step)
     try {
         return {parseBankFile(readBankFileBytes(file, step)), file, std::nullopt, std::nullopt};
     } catch (const BankError& error) {
-        return {std::nullopt, file, Finding{Problem::CannotOpen, file, step, 0, Field::None, 0, error.what()},
+        std::string message = error.what();
+        // A file whose name says no step is for no step in particular.
+        if (const std::size_t at = message.find(" для ступени 0"); step == 0 && at != std::string::npos)
+            message.erase(at, std::string_view(" для ступени 0").size());
+        return {std::nullopt, file, Finding{Problem::CannotOpen, file, step, 0, Field::None, 0, message},
                 error.reason()};
     }
 }

@@ -54,21 +54,30 @@ int controlCharacter(std::string_view text)
     return -1;
 }
 
-// Whether a line read as windows-1251 may be UTF-8 in disguise. Russian letters А..я are
-// bytes C0..FF, and no UTF-8 character is made of those alone: it needs a byte 80..BF
-// ("Ё", "«", "—", "№" and the like). A line of ASCII and А..я is passed over at once.
+// The character at the start of well-formed UTF-8 and its length in bytes.
+std::pair<char32_t, std::size_t> firstCharacter(std::string_view text)
+{
+    const auto byte = static_cast<std::uint8_t>(text[0]);
+    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    char32_t character = length == 1 ? byte : byte & (0x7F >> length);
+    for (std::size_t i = 1; i < length && i < text.size(); ++i)
+        character = (character << 6) | (static_cast<std::uint8_t>(text[i]) & 0x3F);
+    return {character, std::min(length, text.size())};
+}
+
+// Whether a line read as windows-1251 may be UTF-8 in disguise. A UTF-8 character begins
+// with a byte C2..F4, the letters В..ф, and goes on with bytes 80..BF, every character of
+// windows-1251 beyond ASCII but the letters А..я. A line with no such pair is passed over.
 bool mayHideUtf8(std::string_view text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<std::uint8_t>(text[i]);
-        if (byte < 0x80)
-            continue;
-        const auto next = i + 1 < text.size() ? static_cast<std::uint8_t>(text[i + 1]) : 0;
-        const bool letter =
-            (byte == 0xD0 && next >= 0x90 && next <= 0xBF) || (byte == 0xD1 && next >= 0x80 && next <= 0x8F);
-        if (!letter)
+    const auto isLetter = [](char32_t c) { return c >= U'А' && c <= U'я'; };
+    bool afterLead = false;
+    while (!text.empty()) {
+        const auto [character, length] = firstCharacter(text);
+        if (afterLead && character >= 0x80 && !isLetter(character))
             return true;
-        ++i;
+        afterLead = character >= U'В' && character <= U'ф';
+        text.remove_prefix(length);
     }
     return false;
 }
@@ -158,6 +167,9 @@ private:
 // A line's length in the file's own bytes: one a character in windows-1251.
 void checkLength(std::string_view text, bool utf8, int line, Findings& findings)
 {
+    // A character takes no fewer bytes in UTF-8 than its one in windows-1251.
+    if (text.size() <= kMaxLineBytes)
+        return;
     const std::size_t bytes = utf8 ? text.size() : static_cast<std::size_t>(characterCount(text));
     if (bytes > kMaxLineBytes) {
         findings.atLine(Problem::LineTooLong, line,

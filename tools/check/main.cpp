@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     const auto fits = [](std::string_view text, kvardelon::Captioned control) {
         const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         return hiddenCharacters(shown, control == kvardelon::Captioned::Label1 ? kvardelon::questionFits
-                                                                               : kvardelon::answerFits);
+                                                                                 : kvardelon::answerFits);
     };
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
