@@ -44,7 +44,7 @@ struct RawLine {
 // Cuts bytes into raw lines: CR LF, CR alone and LF alone each end a line; LF CR is two.
 class LineSplitter {
 public:
-    LineSplitter(std::string_view bytes, std::size_t position = 0);  // bytes outlive it
+    explicit LineSplitter(std::string_view bytes, std::size_t position = 0);  // bytes outlive it
     bool atEnd() const { return position_ >= bytes_.size(); }
     RawLine next();  // the line at the position; not at the end
 
@@ -53,7 +53,8 @@ private:
 
     std::string_view bytes_;
     std::size_t position_;
-    std::size_t nextCr_;  // the next CR at or after position_, or the end
+    // The CR and the LF found last, or the end: each is looked for again once passed.
+    std::size_t nextCr_;
     std::size_t nextLf_;
 };
 
@@ -131,11 +132,12 @@ BankFile newBankFile();  // windows-1251, CR LF, no records
 // and lines are written from their original bytes). A line of a record is unchanged when the
 // record's `line` names a record of `original` whose line there reads the same, and the
 // encoding is still the original's; a line of `rest` when the line at its place in the
-// original's rest reads the same. Where a
-// changed text cannot be encoded in windows-1251, `unencodable` says where (record index
-// from 0, or -1 for `rest` with the line's index in `rest` as its field; field 0 = question,
-// 1..4 = answers, 5 = answer line). A line break inside a changed text is written as a blank
-// (a line cannot hold one), and in UTF-8 bytes that form no character as U+FFFD.
+// original's rest reads the same. Every other line is written anew, in the file's encoding
+// and with its line end; a line break inside its text is written as a blank (a line cannot
+// hold one), and in UTF-8 bytes that form no character as U+FFFD. Where a changed text
+// cannot be encoded in windows-1251, `unencodable` says where (record index from 0, or -1
+// for `rest` with the line's index in `rest` as its field; field 0 = question, 1..4 =
+// answers, 5 = answer line).
 struct WrittenFile {
     std::string bytes;
     struct Place { int record; int field; Unencodable character; };

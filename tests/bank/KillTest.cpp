@@ -46,7 +46,7 @@ TEST(ReplaceFileSafely, aWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole
     const ScratchFolder folder;
     const fs::path file = folder.path() / "qw1.txt";
     const std::string small = records(10, "small");
-    const std::string large = records(20000, "large");  // about 700 KiB
+    const std::string large = records(8000, "large");  // about 280 KiB
     replaceFileSafely(file, small);
 
     // Kills fall anywhere within a few replacements, however long the disk takes for one.
@@ -55,7 +55,7 @@ TEST(ReplaceFileSafely, aWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole
     replaceFileSafely(file, small);
     const auto pair = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
     std::mt19937 random(std::random_device{}());
-    std::uniform_int_distribution<long> delay(0, std::min<long>(2 * pair.count(), 60'000));
+    std::uniform_int_distribution<long> delay(0, std::min<long>(2 * pair.count(), 30'000));
 
     int sawSmall = 0;
     int sawLarge = 0;
