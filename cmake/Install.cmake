@@ -33,6 +33,13 @@ elseif(UNIX AND NOT APPLE)
     endforeach()
     install(FILES ${kvardelon_packaging_linux}/${KVARDELON_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    if(TARGET kvardelon-editor)
+        # The question editor has its own menu entry and shows the game's icon.
+        configure_file(${kvardelon_packaging_linux}/${KVARDELON_APP_ID}.Editor.desktop.in
+                       ${kvardelon_staged}/${KVARDELON_APP_ID}.Editor.desktop @ONLY)
+        install(FILES ${kvardelon_staged}/${KVARDELON_APP_ID}.Editor.desktop
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    endif()
 
     foreach(size 16 32 48 256)
         install(FILES ${PROJECT_SOURCE_DIR}/look/images/icon${size}.png
@@ -48,6 +55,9 @@ elseif(UNIX AND NOT APPLE)
     set(kvardelon_manual_pages "kvardelon.6")
     if(TARGET kvardelon-check)
         list(APPEND kvardelon_manual_pages "kvardelon-check.1")
+    endif()
+    if(TARGET kvardelon-editor)
+        list(APPEND kvardelon_manual_pages "kvardelon-editor.1")
     endif()
     find_program(GZIP_PROGRAM gzip REQUIRED)
     set(kvardelon_compressed_pages)

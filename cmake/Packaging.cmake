@@ -12,8 +12,9 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
         "1 000 000 rubles; steps 5 and 10 are guaranteed. Three lifelines help once"
         "per game: fifty-fifty, calling a friend and an audience poll."
         ""
-        "The package holds the game, its question bank, and kvardelon-check, which"
-        "checks a question bank written by hand before it is played.")
+        "The package holds the game, its question bank, kvardelon-editor, a window"
+        "for writing a question bank of one's own and playing it, and"
+        "kvardelon-check, which checks a question bank written by hand.")
     set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
     set(CPACK_STRIP_FILES ON)
 
@@ -38,6 +39,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     # the face every window's text is drawn in (Liberation Sans).
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+    # Qt's own dialogs in the editor (choosing a folder) speak Russian when this is installed.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
     # Debian asks for the copyright in machine-readable form and the package's own change log
     # beside it. The copyright goes with every install; the change log only into the package.

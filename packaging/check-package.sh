@@ -25,7 +25,7 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 cmake --preset release -B "$build" -DBUILD_TESTING=OFF -DKVARDELON_BENCHMARKS=OFF \
       -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games > /dev/null
-cmake --build "$build" -j2 --target kvardelon kvardelon-check manual_pages debian_changelog
+cmake --build "$build" -j2 --target kvardelon kvardelon-check kvardelon-editor manual_pages debian_changelog
 (cd "$build" && cpack -G DEB > /dev/null)
 deb=$(find "$build" -maxdepth 1 -name 'kvardelon_*.deb' -print -quit)
 [ -n "$deb" ] || { echo "check-package: cpack made no .deb" >&2; exit 1; }
@@ -63,4 +63,7 @@ for entry in "$app_id" "$app_id.Classroom"; do
     [ -x "$root/usr/games/$exec_name" ] || { echo "check-package: Exec=$exec_name is not in /usr/games" >&2; exit 1; }
     "$root/usr/games/kvardelon-check" "$root$bank_parent/data"
 done
+# The editor's entry, and the editor starting from the package to answer for its one argument.
+desktop-file-validate "$root/usr/share/applications/$app_id.Editor.desktop"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/games/kvardelon-editor" --help | grep -q 'ПАПКА'
 echo "check-package: all checks passed"

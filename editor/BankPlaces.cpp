@@ -1,0 +1,123 @@
+// Finding and making bank folders.
+#include "BankPlaces.h"
+
+#include "Text.h"
+
+#include <array>
+#include <fstream>
+#include <system_error>
+
+namespace kvardelon::editor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isFolder(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+bool holdsBankFile(const fs::path& folder)
+{
+    std::error_code error;
+    for (int step = 1; step <= kSteps; ++step)
+        if (fs::exists(folder / stepFileName(step), error))
+            return true;
+    return false;
+}
+
+// Below the folder of the shipped bank; and below the source tree.
+struct TemplatePlace {
+    const char* installed;
+    const char* source;
+};
+
+TemplatePlace placeOf(Template kind)
+{
+    return kind == Template::Classroom ? TemplatePlace{"classroom/data", "banks/classroom/data"}
+                                       : TemplatePlace{"data", "data"};
+}
+
+QString copyTemplate(const fs::path& from, const fs::path& to)
+{
+    for (int step = 1; step <= kSteps; ++step) {
+        std::error_code error;
+        fs::copy_file(from / stepFileName(step), to / stepFileName(step), error);
+        if (error)
+            return QStringLiteral("Не удалось скопировать %1 в %2: %3")
+                .arg(pathText(from / stepFileName(step)), pathText(to), QString::fromStdString(error.message()));
+    }
+    return {};
+}
+
+QString writeEmptyFiles(const fs::path& to)
+{
+    for (int step = 1; step <= kSteps; ++step) {
+        const std::ofstream file(to / stepFileName(step), std::ios::binary);
+        if (!file)
+            return QStringLiteral("Не удалось создать файл %1.").arg(pathText(to / stepFileName(step)));
+    }
+    return {};
+}
+
+}  // namespace
+
+fs::path stepFileName(int step)
+{
+    return "qw" + std::to_string(step) + ".txt";
+}
+
+std::optional<fs::path> findDataFolder(const fs::path& folder)
+{
+    if (isFolder(folder / "data"))
+        return folder / "data";
+    if (isFolder(folder) && (folder.filename() == "data" || holdsBankFile(folder)))
+        return folder;
+    return std::nullopt;
+}
+
+std::optional<fs::path> templateFolder(Template kind, const fs::path& programFolder)
+{
+    if (kind == Template::Empty)
+        return std::nullopt;
+    const TemplatePlace place = placeOf(kind);
+    const std::array<fs::path, 3> candidates{
+        programFolder / ".." / "share" / "kvardelon" / place.installed,
+        fs::path(KVARDELON_INSTALL_DATADIR) / "kvardelon" / place.installed,
+        fs::path(KVARDELON_SOURCE_DIR) / place.source,
+    };
+    for (const fs::path& candidate : candidates) {
+        std::error_code error;
+        if (fs::is_regular_file(candidate / stepFileName(1), error))
+            return candidate.lexically_normal();
+    }
+    return std::nullopt;
+}
+
+CreatedBank createBank(const fs::path& folder, Template kind, const fs::path& programFolder)
+{
+    const fs::path data = folder / "data";
+    if (holdsBankFile(data) || holdsBankFile(folder))
+        return {{}, QStringLiteral("В папке %1 уже есть банк вопросов. Откройте его или выберите другую папку.")
+                        .arg(pathText(folder))};
+    std::error_code error;
+    fs::create_directories(data, error);
+    if (error)
+        return {{}, QStringLiteral("Не удалось создать папку %1: %2")
+                        .arg(pathText(data), QString::fromStdString(error.message()))};
+    QString failure;
+    if (kind == Template::Empty) {
+        failure = writeEmptyFiles(data);
+    } else if (const std::optional<fs::path> from = templateFolder(kind, programFolder)) {
+        failure = copyTemplate(*from, data);
+    } else {
+        failure = QStringLiteral("Не найден банк, с которого начать: игра установлена не полностью.");
+    }
+    if (!failure.isEmpty())
+        return {{}, failure};
+    return {data, {}};
+}
+
+}  // namespace kvardelon::editor

@@ -1,0 +1,37 @@
+// Where banks are: the data folder behind a folder the user names, the banks a new one
+// starts from, the folder the game must start in.
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+
+namespace kvardelon::editor {
+
+inline constexpr int kSteps = 15;
+
+// "qw7.txt": the name of step 1..15's file inside a data folder.
+std::filesystem::path stepFileName(int step);
+
+// The data folder a folder stands for: its data/ when it has one, else the folder itself
+// when it is named data or holds one of the fifteen files; nothing otherwise.
+std::optional<std::filesystem::path> findDataFolder(const std::filesystem::path& folder);
+
+// What a new bank starts from.
+enum class Template { Shipped, Classroom, Empty };
+
+// The data folder of a bank shipped with the game: installed beside the programs
+// (../share/kvardelon/...), where the build configured it, or the source tree's own.
+std::optional<std::filesystem::path> templateFolder(Template kind, const std::filesystem::path& programFolder);
+
+struct CreatedBank {
+    std::filesystem::path dataFolder;  // empty when nothing was made
+    QString error;                     // Russian, for the user; empty on success
+};
+
+// Makes folder/data with the fifteen files: byte-for-byte copies of the template's, or
+// empty files. Refuses a folder that already holds a bank.
+CreatedBank createBank(const std::filesystem::path& folder, Template kind, const std::filesystem::path& programFolder);
+
+}  // namespace kvardelon::editor

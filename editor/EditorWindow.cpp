@@ -1,0 +1,233 @@
+// The editor's window: its pages and panes, and going from one record to another.
+#include "EditorWindow.h"
+
+#include "DiskWatch.h"
+#include "FindBar.h"
+#include "FindingsView.h"
+#include "RecordForm.h"
+#include "RecordList.h"
+#include "StartPage.h"
+#include "StepList.h"
+#include "Text.h"
+#include "TextRoom.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kvardelon::editor {
+
+namespace {
+
+// A pane with a title that takes the keyboard to it by its underlined letter.
+QWidget* titled(const QString& title, QWidget* content, QWidget* below = nullptr)
+{
+    auto* pane = new QWidget;
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* label = new QLabel(title, pane);
+    label->setBuddy(content);
+    layout->addWidget(label);
+    layout->addWidget(content, 1);
+    if (below != nullptr)
+        layout->addWidget(below);
+    return pane;
+}
+
+}  // namespace
+
+EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
+    : QMainWindow(parent), programFolder_(std::move(programFolder)),
+      check_(new LiveCheck(bank_, gameFits(), this)), pages_(new QStackedWidget(this)), start_(new StartPage(this))
+{
+    resize(1280, 820);
+    buildActions();
+    pages_->addWidget(start_);
+    pages_->addWidget(buildEditorPage());
+    setCentralWidget(pages_);
+    buildMenus();
+    summary_ = new QLabel(this);
+    summary_->setAccessibleName(QStringLiteral("Итог проверки"));
+    statusBar()->addPermanentWidget(summary_);
+    disk_ = new DiskWatch(bank_, this);
+
+    connect(start_, &StartPage::newBank, this, &EditorWindow::newBank);
+    connect(start_, &StartPage::openBank, this, &EditorWindow::openBank);
+    connect(start_, &StartPage::openRecent, this, [this](const QString& folder) { openFolder(folder); });
+    connect(steps_, &StepList::chosen, this, &EditorWindow::showStep);
+    connect(records_, &RecordList::chosen, this, &EditorWindow::showRecord);
+    connect(findings_, &FindingsView::goTo, this, &EditorWindow::goTo);
+    connect(find_, &FindBar::goTo, this, [this](Place place, RecordField field) {
+        goTo(place, field);
+        find_->field().setFocus();
+    });
+    connect(&bank_, &OpenBank::changedAt, this, [this](Place place) {
+        if (place.step != steps_->current() || place.record != records_->current())
+            goTo(place, RecordField::Question);
+    });
+    connect(&bank_, &OpenBank::modifiedChanged, this, &EditorWindow::updateTitle);
+    connect(&bank_, &OpenBank::folderChanged, this, &EditorWindow::updateTitle);
+    connect(check_, &LiveCheck::changed, this, [this] {
+        summary_->setText(QStringLiteral("Ошибок: %1, предупреждений: %2")
+                              .arg(check_->count(check::Severity::Error))
+                              .arg(check_->count(check::Severity::Warning)));
+    });
+    connect(disk_, &DiskWatch::changed, this, &EditorWindow::diskChanged);
+    updateTitle();
+    updateActions();
+}
+
+EditorWindow::~EditorWindow() = default;
+
+QWidget* EditorWindow::buildEditorPage()
+{
+    steps_ = new StepList(bank_, *check_);
+    records_ = new RecordList(bank_, *check_);
+    form_ = new RecordForm(bank_, *check_);
+    findings_ = new FindingsView(*check_);
+    find_ = new FindBar(bank_);
+
+    auto* formScroll = new QScrollArea;
+    formScroll->setWidget(form_);
+    formScroll->setWidgetResizable(true);
+    formScroll->setFrameShape(QFrame::NoFrame);
+    formScroll->setFocusPolicy(Qt::NoFocus);
+
+    auto* panes = new QSplitter(Qt::Horizontal);
+    panes->addWidget(titled(QStringLiteral("&Ступени"), steps_));
+    panes->addWidget(titled(QStringLiteral("В&опросы ступени"), records_, buildRecordButtons()));
+    panes->addWidget(formScroll);
+    panes->setStretchFactor(0, 0);
+    panes->setStretchFactor(1, 2);
+    panes->setStretchFactor(2, 3);
+    panes->setSizes({190, 420, 640});
+
+    auto* vertical = new QSplitter(Qt::Vertical);
+    vertical->addWidget(panes);
+    vertical->addWidget(findings_);
+    vertical->setStretchFactor(0, 4);
+    vertical->setStretchFactor(1, 1);
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    buildDiskBanner(page);
+    layout->addWidget(diskBanner_);
+    layout->addWidget(find_);
+    layout->addWidget(vertical, 1);
+    return page;
+}
+
+QWidget* EditorWindow::buildRecordButtons()
+{
+    auto* buttons = new QWidget;
+    auto* grid = new QGridLayout(buttons);
+    grid->setContentsMargins(0, 0, 0, 0);
+    int placed = 0;
+    for (const char* name : {"newRecord", "duplicateRecord", "deleteRecord", "moveUp", "moveDown", "moveToStep"}) {
+        auto* button = new QToolButton(buttons);
+        button->setDefaultAction(action(QString::fromLatin1(name)));
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        grid->addWidget(button, placed / 3, placed % 3);
+        ++placed;
+    }
+    return buttons;
+}
+
+// Hidden until another program changes a file of the bank.
+void EditorWindow::buildDiskBanner(QWidget* parent)
+{
+    diskBanner_ = new QWidget(parent);
+    auto* bannerRow = new QHBoxLayout(diskBanner_);
+    diskText_ = new QLabel(diskBanner_);
+    diskText_->setWordWrap(true);
+    diskText_->setAccessibleName(QStringLiteral("Файлы изменены другой программой"));
+    auto* reload = new QPushButton(QStringLiteral("Перечитать с диска"), diskBanner_);
+    auto* keep = new QPushButton(QStringLiteral("Оставить мою версию"), diskBanner_);
+    bannerRow->addWidget(diskText_, 1);
+    bannerRow->addWidget(reload);
+    bannerRow->addWidget(keep);
+    diskBanner_->setStyleSheet(QStringLiteral("background: #FFF3C4; color: #202020;"));
+    diskBanner_->hide();
+    connect(reload, &QPushButton::clicked, this, &EditorWindow::reloadChanged);
+    connect(keep, &QPushButton::clicked, this, &EditorWindow::keepMine);
+}
+
+void EditorWindow::showStep(int step)
+{
+    records_->records().showStep(step);
+    records_->choose(0);
+    showRecord(records_->current());
+}
+
+void EditorWindow::showRecord(int record)
+{
+    form_->showRecord({steps_->current(), record});
+    updateActions();
+}
+
+Place EditorWindow::current() const
+{
+    return {steps_->current(), records_->current()};
+}
+
+void EditorWindow::goTo(Place place, RecordField field)
+{
+    if (!bank_.isOpen() || place.step < 1)
+        return;
+    if (steps_->current() != place.step)
+        steps_->choose(place.step);
+    if (place.record >= 0)
+        records_->choose(std::min(place.record, bank_.recordCount(place.step) - 1));
+    showRecord(records_->current());
+    if (records_->current() >= 0)
+        form_->focusField(field);
+}
+
+void EditorWindow::setCorrect(int answer)
+{
+    if (records_->current() >= 0)
+        bank_.setCorrectAnswer(current(), answer);
+}
+
+void EditorWindow::updateTitle()
+{
+    const QString name = QStringLiteral("Редактор вопросов Кварделона");
+    setWindowTitle(bank_.isOpen() ? QStringLiteral("%1[*] — %2").arg(pathText(bank_.folder()), name) : name);
+    setWindowModified(bank_.isModified());
+}
+
+void EditorWindow::diskChanged(const std::vector<int>& steps)
+{
+    diskSteps_ = steps;
+    QStringList names;
+    for (const int step : steps)
+        names.append(pathText(bank_.step(step).path.filename()));
+    diskText_->setText(QStringLiteral("Другая программа изменила %1 после того, как банк был открыт здесь. "
+                                      "Перечитать с диска (ваши правки в этих файлах можно будет вернуть через "
+                                      "«Отменить») или оставить вашу версию?")
+                           .arg(names.join(QStringLiteral(", "))));
+    diskBanner_->show();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (maybeSave(QStringLiteral("Сохранить изменения перед выходом?")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace kvardelon::editor

@@ -1,0 +1,110 @@
+// The editor's window: the steps, the records of the chosen step, the record's fields and
+// its preview, the findings; and every action in a menu with its shortcut.
+#pragma once
+
+#include "LiveCheck.h"
+#include "OpenBank.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+
+class QLabel;
+class QStackedWidget;
+
+namespace kvardelon::editor {
+
+class DiskWatch;
+class FindBar;
+class FindingsView;
+class RecordForm;
+class RecordList;
+class StartPage;
+class StepList;
+
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: where the editor's program is, to find the game and the shipped banks.
+    explicit EditorWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    // Opens the bank a folder stands for (the data folder or the folder holding data/);
+    // says why when there is none. Asks first about unsaved changes.
+    bool openFolder(const QString& folder);
+
+    OpenBank& bank() { return bank_; }
+    LiveCheck& check() { return *check_; }
+    RecordForm& form() { return *form_; }
+    StepList& steps() { return *steps_; }
+    RecordList& records() { return *records_; }
+    FindingsView& findings() { return *findings_; }
+    // The action of the given object name ("save", "newRecord", ...).
+    QAction* action(const QString& name) const;
+
+    void goTo(Place place, RecordField field);
+
+    // The actions, also reachable from their menus.
+    void newBank();
+    void openBank();
+    bool save();
+    bool saveAs();
+    void importCsv();
+    void exportCsv();
+    void newRecord();
+    void duplicateRecord();
+    void deleteRecord();
+    void moveUp();
+    void moveDown();
+    void moveToStep();
+    void fillToTen();
+    void play();
+    void playOnProjector();
+    void showHelp();
+    void setCorrect(int answer);  // 1..4, for the record chosen
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildEditorPage();
+    QWidget* buildRecordButtons();
+    void buildDiskBanner(QWidget* parent);
+    void buildActions();
+    void buildMenus();
+    void showStep(int step);
+    void showRecord(int record);
+    void updateTitle();
+    void updateActions();
+    void fillRecentMenu(QMenu* menu);
+    void diskChanged(const std::vector<int>& steps);
+    void reloadChanged();
+    void keepMine();
+    Place current() const;
+    // Asks about unsaved changes before they would be lost; false to stay.
+    bool maybeSave(const QString& question);
+    void launch(std::optional<double> scale);
+    // Says so when an insertion at a step pushed its tenth record out of play.
+    void notePushedOut(Place inserted);
+
+    std::filesystem::path programFolder_;
+    OpenBank bank_;
+    LiveCheck* check_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    StartPage* start_ = nullptr;
+    StepList* steps_ = nullptr;
+    RecordList* records_ = nullptr;
+    RecordForm* form_ = nullptr;
+    FindingsView* findings_ = nullptr;
+    FindBar* find_ = nullptr;
+    DiskWatch* disk_ = nullptr;
+    QWidget* diskBanner_ = nullptr;
+    QLabel* diskText_ = nullptr;
+    std::vector<int> diskSteps_;
+    QLabel* summary_ = nullptr;
+    std::map<QString, QAction*> actions_;
+};
+
+}  // namespace kvardelon::editor

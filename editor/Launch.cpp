@@ -1,0 +1,98 @@
+// Finding the game, the folder to start it in, and the size to start it at.
+#include "Launch.h"
+
+#include "Text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+#include <system_error>
+
+namespace kvardelon::editor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The main window's client area and its place on the screen, in pixels at 96 dots per inch.
+constexpr int kWindowLeft = 2250 / 15;
+constexpr int kWindowTop = 1065 / 15;
+constexpr int kWindowWidth = 7095 / 15;
+constexpr int kWindowHeight = 7110 / 15;
+// Room for the title bar above the client area.
+constexpr int kTitleBar = 32;
+// How much of the screen the window may take.
+constexpr double kFilled = 0.92;
+
+bool isProgram(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+}  // namespace
+
+QString findGame(const QString& editorFolder)
+{
+#if defined(Q_OS_WIN)
+    const QString name = QStringLiteral("kvardelon.exe");
+#else
+    const QString name = QStringLiteral("kvardelon");
+#endif
+    for (const QString& candidate : {QDir(editorFolder).filePath(name),
+                                     QDir(editorFolder).filePath(QStringLiteral("../windows/") + name)})
+        if (isProgram(candidate))
+            return QDir::cleanPath(candidate);
+    return QStandardPaths::findExecutable(QStringLiteral("kvardelon"));
+}
+
+PlayFolder playFolder(const fs::path& dataFolder, const fs::path& cacheFolder)
+{
+    if (dataFolder.filename() == "data")
+        return {dataFolder.parent_path(), {}};
+    const fs::path folder = cacheFolder / "play";
+    std::error_code error;
+    fs::create_directories(folder, error);
+    fs::remove(folder / "data", error);
+    fs::create_directory_symlink(fs::absolute(dataFolder), folder / "data", error);
+    if (error)
+        return {{}, QStringLiteral("Игра читает вопросы из папки с именем data, а эта папка называется «%1». "
+                                   "Переименуйте её в data или сохраните банк в новую папку "
+                                   "(«Файл → Сохранить как…»).")
+                        .arg(pathText(dataFolder.filename()))};
+    return {folder, {}};
+}
+
+double projectorScale(QSize screen)
+{
+    const double across = kFilled * screen.width() / (kWindowLeft + kWindowWidth);
+    const double down = kFilled * screen.height() / (kWindowTop + kTitleBar + kWindowHeight);
+    // Whole hundredths, never below the window's own size.
+    return std::max(1.0, std::floor(std::min(across, down) * 100.0) / 100.0);
+}
+
+QString startGame(const QString& program, const fs::path& folder, std::optional<double> scale)
+{
+    if (program.isEmpty())
+        return QStringLiteral("Игра не найдена: рядом с редактором нет программы kvardelon, нет её и в PATH. "
+                              "Установите игру вместе с редактором.");
+    QProcess game;
+    game.setProgram(program);
+    game.setWorkingDirectory(pathText(folder));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (scale) {
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(*scale, 'f', 2));
+        // The factor given is the whole of it: no rounding of the screen's own on top.
+        environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
+    }
+    game.setProcessEnvironment(environment);
+    if (!game.startDetached())
+        return QStringLiteral("Не удалось запустить игру %1: %2").arg(program, game.errorString());
+    return {};
+}
+
+}  // namespace kvardelon::editor

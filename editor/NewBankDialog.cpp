@@ -1,0 +1,106 @@
+// The new bank dialog: a folder and one of three beginnings.
+#include "NewBankDialog.h"
+
+#include "Text.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace kvardelon::editor {
+
+namespace {
+
+struct Beginning {
+    Template kind;
+    const char* caption;
+    const char* explanation;
+};
+
+constexpr Beginning kBeginnings[] = {
+    {Template::Shipped, "С вопросов, которые идут с игрой",
+     "Готовый банк: его вопросы можно заменять своими по одному, и игра работает с первой минуты."},
+    {Template::Classroom, "С вопросов для класса",
+     "Вопросы по школьным предметам; замените их своими или добавьте к ним свои."},
+    {Template::Empty, "С пустых файлов",
+     "Всё пишете сами. Игре нужно по десять вопросов на каждой из пятнадцати ступеней."},
+};
+
+}  // namespace
+
+QString NewBankDialog::suggestedFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString base = QDir(documents).filePath(QStringLiteral("Кварделон/Мой банк"));
+    QString candidate = base;
+    for (int n = 2; QDir(candidate).exists(); ++n)
+        candidate = base + u' ' + QString::number(n);
+    return candidate;
+}
+
+NewBankDialog::NewBankDialog(const std::filesystem::path& programFolder, QWidget* parent)
+    : QDialog(parent), folder_(new QLineEdit(suggestedFolder(), this)), startFrom_(new QButtonGroup(this))
+{
+    setWindowTitle(QStringLiteral("Новый банк вопросов"));
+    auto* layout = new QVBoxLayout(this);
+    auto* where = new QHBoxLayout;
+    auto* whereLabel = new QLabel(QStringLiteral("&Папка банка:"), this);
+    whereLabel->setBuddy(folder_);
+    folder_->setAccessibleName(QStringLiteral("Папка банка"));
+    auto* browse = new QPushButton(QStringLiteral("&Выбрать…"), this);
+    browse->setAccessibleName(QStringLiteral("Выбрать папку банка"));
+    where->addWidget(whereLabel);
+    where->addWidget(folder_, 1);
+    where->addWidget(browse);
+    layout->addLayout(where);
+    layout->addWidget(new QLabel(QStringLiteral("В ней появится папка data с пятнадцатью файлами, по одному на ступень."),
+                                 this));
+    for (const Beginning& beginning : kBeginnings) {
+        auto* radio = new QRadioButton(QString::fromUtf8(beginning.caption), this);
+        radio->setAccessibleDescription(QString::fromUtf8(beginning.explanation));
+        radio->setToolTip(QString::fromUtf8(beginning.explanation));
+        radio->setEnabled(beginning.kind == Template::Empty || templateFolder(beginning.kind, programFolder));
+        startFrom_->addButton(radio, static_cast<int>(beginning.kind));
+        layout->addWidget(radio);
+        auto* explanation = new QLabel(QString::fromUtf8(beginning.explanation), this);
+        explanation->setWordWrap(true);
+        explanation->setIndent(24);
+        layout->addWidget(explanation);
+    }
+    startFrom_->button(static_cast<int>(Template::Shipped))->setChecked(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Создать"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    layout->addWidget(buttons);
+    connect(browse, &QPushButton::clicked, this, &NewBankDialog::choose);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void NewBankDialog::choose()
+{
+    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка для нового банка"),
+                                                             QFileInfo(folder_->text()).absolutePath());
+    if (!chosen.isEmpty())
+        folder_->setText(chosen);
+}
+
+std::filesystem::path NewBankDialog::folder() const
+{
+    return toPath(QDir::cleanPath(folder_->text().trimmed()));
+}
+
+Template NewBankDialog::startFrom() const
+{
+    return static_cast<Template>(startFrom_->checkedId());
+}
+
+}  // namespace kvardelon::editor

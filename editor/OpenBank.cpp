@@ -1,0 +1,261 @@
+// The open bank: reading its files, the changes the undo stack applies, what is unsaved.
+#include "OpenBank.h"
+
+#include "BankError.h"
+#include "BankFiles.h"
+#include "Edits.h"
+#include "Text.h"
+
+#include <algorithm>
+
+namespace kvardelon::editor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::size_t at(int step)
+{
+    return static_cast<std::size_t>(step - 1);
+}
+
+auto recordAt(std::vector<Record>& records, int index)
+{
+    return records.begin() + index;
+}
+
+// The file as it stands on disk; a missing or unreadable one as an empty new file.
+StepFile readStep(const fs::path& folder, int step)
+{
+    StepFile read;
+    read.path = folder / stepFileName(step);
+    try {
+        read.onDisk = parseBankFile(readBankFileBytes(read.path, step));
+        read.existed = true;
+    } catch (const BankError& error) {
+        read.onDisk = newBankFile();
+        read.existed = error.reason() != BankError::Reason::MissingFile &&
+                       error.reason() != BankError::Reason::MissingFolder;
+        read.readError = QString::fromUtf8(error.what());
+    }
+    read.file = read.onDisk;
+    return read;
+}
+
+bool sameRecords(const std::vector<Record>& a, const std::vector<Record>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameText);
+}
+
+}  // namespace
+
+OpenBank::OpenBank(QObject* parent) : QObject(parent) {}
+
+void OpenBank::open(const fs::path& dataFolder)
+{
+    undoStack_.clear();
+    folder_ = dataFolder;
+    for (int step = 1; step <= kSteps; ++step)
+        steps_[at(step)] = readStep(dataFolder, step);
+    modified_.fill(false);
+    emit opened();
+    emit modifiedChanged();
+}
+
+const StepFile& OpenBank::step(int step) const
+{
+    return steps_.at(at(step));
+}
+
+StepFile& OpenBank::stepFile(int step)
+{
+    return steps_.at(at(step));
+}
+
+int OpenBank::recordCount(int step) const
+{
+    return static_cast<int>(file(step).records.size());
+}
+
+const Record& OpenBank::record(Place place) const
+{
+    return file(place.step).records.at(static_cast<std::size_t>(place.record));
+}
+
+bool OpenBank::isModified(int step) const
+{
+    return modified_.at(at(step));
+}
+
+bool OpenBank::isModified() const
+{
+    return std::find(modified_.begin(), modified_.end(), true) != modified_.end();
+}
+
+void OpenBank::setText(Place place, RecordField field, const std::string& text)
+{
+    if (fieldText(record(place), field) != text)
+        undoStack_.push(new TextEdit(*this, place, field, text));
+}
+
+void OpenBank::setCorrectAnswer(Place place, int answer)
+{
+    const std::string line = std::to_string(answer);
+    if (record(place).answerLine != line)
+        undoStack_.push(new TextEdit(*this, place, RecordField::AnswerLine, line));
+}
+
+void OpenBank::insertRecord(Place at, const Record& record, const QString& what)
+{
+    undoStack_.push(new InsertRecord(*this, at, record, what));
+}
+
+void OpenBank::removeRecord(Place place)
+{
+    undoStack_.push(new RemoveRecord(*this, place));
+}
+
+void OpenBank::moveRecord(Place from, Place to)
+{
+    if (from != to)
+        undoStack_.push(new MoveRecord(*this, from, to));
+}
+
+void OpenBank::replaceRecords(int step, std::vector<Record> records, const QString& what)
+{
+    undoStack_.push(new ReplaceRecords(*this, step, std::move(records), what));
+}
+
+void OpenBank::setEncoding(int step, Encoding encoding, const QString& what)
+{
+    if (file(step).encoding != encoding)
+        undoStack_.push(new ChangeEncoding(*this, step, encoding, what));
+}
+
+std::vector<int> OpenBank::fillToTen()
+{
+    constexpr auto kTen = static_cast<std::size_t>(kRecordsDrawnFrom);
+    std::vector<int> shortSteps;
+    for (int step = 1; step <= kSteps; ++step)
+        if (!file(step).records.empty() && file(step).records.size() < kTen)
+            shortSteps.push_back(step);
+    if (shortSteps.empty())
+        return shortSteps;
+    undoStack_.beginMacro(QStringLiteral("дополнение ступеней до десяти вопросов"));
+    for (const int step : shortSteps) {
+        const std::vector<Record>& own = file(step).records;
+        std::vector<Record> records = own;
+        for (std::size_t i = 0; records.size() < kTen; ++i) {
+            records.push_back(own[i % own.size()]);
+            records.back().line = 0;
+        }
+        replaceRecords(step, std::move(records), {});
+    }
+    undoStack_.endMacro();
+    return shortSteps;
+}
+
+void OpenBank::putText(Place place, RecordField field, const std::string& text)
+{
+    fieldText(stepFile(place.step).file.records.at(static_cast<std::size_t>(place.record)), field) = text;
+    emit textChanged(place, field);
+    afterChange(place.step, place);
+}
+
+void OpenBank::putRecord(Place at, const Record& record)
+{
+    std::vector<Record>& records = stepFile(at.step).file.records;
+    records.insert(recordAt(records, at.record), record);
+    emit recordsChanged(at.step);
+    afterChange(at.step, at);
+}
+
+Record OpenBank::takeRecord(Place place)
+{
+    std::vector<Record>& records = stepFile(place.step).file.records;
+    Record taken = std::move(*recordAt(records, place.record));
+    records.erase(recordAt(records, place.record));
+    emit recordsChanged(place.step);
+    afterChange(place.step, Place{place.step, std::min(place.record, recordCount(place.step) - 1)});
+    return taken;
+}
+
+void OpenBank::putRecords(int step, std::vector<Record> records)
+{
+    stepFile(step).file.records = std::move(records);
+    emit recordsChanged(step);
+    afterChange(step, Place{step, 0});
+}
+
+void OpenBank::putEncoding(int step, Encoding encoding)
+{
+    stepFile(step).file.encoding = encoding;
+    afterChange(step, Place{step, 0});
+}
+
+void OpenBank::setOnDisk(int step, const std::optional<std::string>& bytes)
+{
+    StepFile& changed = stepFile(step);
+    changed.onDisk = bytes ? parseBankFile(*bytes) : newBankFile();
+    changed.existed = bytes.has_value();
+    changed.readError.clear();
+    // What is written from now on is measured against these bytes.
+    changed.file.original = changed.onDisk.original;
+    for (Record& record : changed.file.records)
+        record.line = 0;
+    for (std::size_t i = 0; i < changed.file.records.size() && i < changed.onDisk.records.size(); ++i)
+        if (sameText(changed.file.records[i], changed.onDisk.records[i]))
+            changed.file.records[i].line = changed.onDisk.records[i].line;
+    changed.file.rest = changed.onDisk.rest;
+    changed.file.lineEnd = changed.onDisk.lineEnd;
+    changed.file.endsWithLineEnd = changed.onDisk.endsWithLineEnd;
+    afterChange(step, std::nullopt);
+}
+
+void OpenBank::moveTo(const fs::path& dataFolder, const std::array<std::string, kSteps>& bytes)
+{
+    folder_ = dataFolder;
+    for (int step = 1; step <= kSteps; ++step) {
+        stepFile(step).path = dataFolder / stepFileName(step);
+        setOnDisk(step, bytes.at(at(step)));
+    }
+    emit folderChanged();
+}
+
+bool OpenBank::reload(int step)
+{
+    StepFile read = readStep(folder_, step);
+    if (!read.readError.isEmpty() && read.existed)
+        return false;
+    StepFile& changed = stepFile(step);
+    const Encoding encoding = read.onDisk.encoding;
+    changed.onDisk = read.onDisk;
+    changed.existed = read.existed;
+    changed.readError = read.readError;
+    undoStack_.beginMacro(QStringLiteral("чтение файла %1 заново").arg(pathText(stepFileName(step))));
+    replaceRecords(step, read.onDisk.records, {});
+    setEncoding(step, encoding, {});
+    undoStack_.endMacro();
+    changed.file.original = read.onDisk.original;
+    changed.file.rest = read.onDisk.rest;
+    changed.file.lineEnd = read.onDisk.lineEnd;
+    changed.file.endsWithLineEnd = read.onDisk.endsWithLineEnd;
+    afterChange(step, Place{step, 0});
+    return true;
+}
+
+void OpenBank::afterChange(int step, std::optional<Place> shown)
+{
+    const StepFile& changed = this->step(step);
+    const bool modified = changed.file.encoding != changed.onDisk.encoding ||
+                          !sameRecords(changed.file.records, changed.onDisk.records);
+    emit stepChanged(step);
+    if (shown)
+        emit changedAt(*shown);
+    if (modified_[at(step)] != modified) {
+        modified_[at(step)] = modified;
+        emit modifiedChanged();
+    }
+}
+
+}  // namespace kvardelon::editor

@@ -1,0 +1,97 @@
+// A bank open in the editor: its fifteen files in memory, every change to them on one
+// undo stack, and what is unsaved.
+#pragma once
+
+#include "BankPlaces.h"
+#include "BankText.h"
+#include "Places.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvardelon::editor {
+
+struct StepFile {
+    std::filesystem::path path;
+    BankFile file;             // as edited
+    BankFile onDisk;           // as last read or written; onDisk.original holds the bytes
+    bool existed = false;      // whether the file was there when last read or written
+    QString readError;         // why it could not be read, in Russian; it then opened empty
+};
+
+class OpenBank : public QObject {
+    Q_OBJECT
+public:
+    explicit OpenBank(QObject* parent = nullptr);
+
+    // Reads the fifteen files of a data folder. A file that cannot be read opens with no
+    // records and its reason; the others open as they are. Forgets every earlier change.
+    void open(const std::filesystem::path& dataFolder);
+    bool isOpen() const { return !folder_.empty(); }
+    const std::filesystem::path& folder() const { return folder_; }
+
+    const StepFile& step(int step) const;
+    const BankFile& file(int step) const { return this->step(step).file; }
+    int recordCount(int step) const;
+    const Record& record(Place place) const;
+
+    bool isModified(int step) const;
+    bool isModified() const;
+
+    QUndoStack& undoStack() { return undoStack_; }
+
+    // Changes, each one step on the undo stack; typing into one field is one step.
+    void setText(Place place, RecordField field, const std::string& text);
+    void setCorrectAnswer(Place place, int answer);  // 1..4
+    void insertRecord(Place at, const Record& record, const QString& what);
+    void removeRecord(Place place);
+    void moveRecord(Place from, Place to);  // to: the place it takes after leaving from
+    void replaceRecords(int step, std::vector<Record> records, const QString& what);
+    void setEncoding(int step, Encoding encoding, const QString& what);
+    // Every step with one to nine records gets copies of its own records, in turn, up to
+    // ten, so that the game always finds the record it draws; one undo step. Returns the
+    // steps filled.
+    std::vector<int> fillToTen();
+
+    // What the undo commands apply; each says what changed.
+    void putText(Place place, RecordField field, const std::string& text);
+    void putRecord(Place at, const Record& record);
+    Record takeRecord(Place place);
+    void putRecords(int step, std::vector<Record> records);
+    void putEncoding(int step, Encoding encoding);
+
+    // The file now holds these bytes, written by the editor or by another program;
+    // nothing when it is gone.
+    void setOnDisk(int step, const std::optional<std::string>& bytes);
+    // The bank now lives in another data folder, whose files hold these bytes.
+    void moveTo(const std::filesystem::path& dataFolder, const std::array<std::string, kSteps>& bytes);
+    // Reads the step's file again, as one undoable change; false when it cannot be read.
+    bool reload(int step);
+
+signals:
+    void opened();
+    void folderChanged();
+    void textChanged(Place place, RecordField field);
+    void recordsChanged(int step);      // records added, removed, moved or replaced
+    void modifiedChanged();
+    void changedAt(Place place);        // where a change, its undo or redo happened
+    void stepChanged(int step);         // anything of the step's file, the bytes on disk too
+
+private:
+    StepFile& stepFile(int step);
+    void afterChange(int step, std::optional<Place> shown);
+
+    std::filesystem::path folder_;
+    std::array<StepFile, kSteps> steps_;
+    std::array<bool, kSteps> modified_{};
+    QUndoStack undoStack_;
+};
+
+}  // namespace kvardelon::editor

@@ -1,0 +1,175 @@
+// The window's record actions, playing, and the help.
+#include "EditorWindow.h"
+
+#include "Launch.h"
+#include "RecordForm.h"
+#include "RecordList.h"
+#include "SaveFlow.h"
+#include "StepList.h"
+#include "Text.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+namespace kvardelon::editor {
+
+namespace {
+
+constexpr int kStatusMilliseconds = 8000;
+
+}  // namespace
+
+void EditorWindow::newRecord()
+{
+    const int step = steps_->current();
+    const int at = records_->current() < 0 ? bank_.recordCount(step) : records_->current() + 1;
+    bank_.insertRecord({step, at}, Record{}, QStringLiteral("новый вопрос"));
+    goTo({step, at}, RecordField::Question);
+    notePushedOut({step, at});
+}
+
+void EditorWindow::duplicateRecord()
+{
+    Record copy = bank_.record(current());
+    copy.line = 0;
+    const Place at{current().step, current().record + 1};
+    bank_.insertRecord(at, copy, QStringLiteral("копию вопроса"));
+    goTo(at, RecordField::Question);
+    notePushedOut(at);
+}
+
+void EditorWindow::notePushedOut(Place inserted)
+{
+    if (inserted.record >= kRecordsDrawnFrom || bank_.recordCount(inserted.step) <= kRecordsDrawnFrom)
+        return;
+    const QString pushed = qtext(bank_.record({inserted.step, kRecordsDrawnFrom}).question);
+    statusBar()->showMessage(QStringLiteral("Вопрос «%1» стал одиннадцатым и больше не играет: игра берёт только "
+                                            "первые десять. Удалите его или переместите выше, если он нужен.")
+                                 .arg(pushed.left(60)),
+                             kStatusMilliseconds * 2);
+}
+
+void EditorWindow::fillToTen()
+{
+    const std::vector<int> filled = bank_.fillToTen();
+    QStringList steps;
+    for (const int step : filled)
+        steps.append(QString::number(step));
+    statusBar()->showMessage(filled.empty()
+                                 ? QStringLiteral("Дополнять нечего: на каждой ступени с вопросами их уже не меньше десяти.")
+                                 : QStringLiteral("Ступени %1 дополнены повторами своих вопросов до десяти; "
+                                                  "отменить: Ctrl+Z.")
+                                       .arg(steps.join(QStringLiteral(", "))),
+                             kStatusMilliseconds);
+}
+
+void EditorWindow::deleteRecord()
+{
+    bank_.removeRecord(current());
+    statusBar()->showMessage(QStringLiteral("Вопрос удалён. Вернуть его: «Правка → Отменить» (Ctrl+Z)."),
+                             kStatusMilliseconds);
+}
+
+void EditorWindow::moveUp()
+{
+    if (current().record > 0)
+        bank_.moveRecord(current(), {current().step, current().record - 1});
+}
+
+void EditorWindow::moveDown()
+{
+    if (current().record + 1 < bank_.recordCount(current().step))
+        bank_.moveRecord(current(), {current().step, current().record + 1});
+}
+
+void EditorWindow::moveToStep()
+{
+    QStringList titles;
+    for (int step = 1; step <= kSteps; ++step)
+        titles.append(stepTitle(step));
+    bool chosen = false;
+    const QString title = QInputDialog::getItem(this, QStringLiteral("Перенести вопрос"),
+                                                QStringLiteral("На какую ступень перенести вопрос?"), titles,
+                                                current().step - 1, false, &chosen);
+    const int step = static_cast<int>(titles.indexOf(title)) + 1;
+    if (!chosen || step < 1 || step == current().step)
+        return;
+    const int at = bank_.recordCount(step);
+    bank_.moveRecord(current(), {step, at});
+    if (at >= kRecordsDrawnFrom)
+        statusBar()->showMessage(QStringLiteral("Вопрос стал %1-м на ступени %2: чтобы он играл, переместите его "
+                                                "в первую десятку (Alt+↑).")
+                                     .arg(at + 1)
+                                     .arg(step),
+                                 kStatusMilliseconds);
+}
+
+void EditorWindow::play()
+{
+    launch(std::nullopt);
+}
+
+void EditorWindow::playOnProjector()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
+    launch(projectorScale(pixels));
+}
+
+void EditorWindow::launch(std::optional<double> scale)
+{
+    if (!bank_.isModified() && !acceptErrors(this, *check_, QStringLiteral("Всё равно играть"), &bank_))
+        return;
+    if (bank_.isModified()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Играть"),
+                        QStringLiteral("Игра читает банк с диска, а в нём есть несохранённые изменения. "
+                                       "Сохранить их перед игрой?"),
+                        QMessageBox::NoButton, this);
+        QPushButton* saveFirst = box.addButton(QStringLiteral("Сохранить и играть"), QMessageBox::AcceptRole);
+        QPushButton* without = box.addButton(QStringLiteral("Играть без них"), QMessageBox::DestructiveRole);
+        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        box.setDefaultButton(saveFirst);
+        box.exec();
+        if (box.clickedButton() == saveFirst ? !save() : box.clickedButton() != without)
+            return;
+    }
+    const std::filesystem::path cache =
+        toPath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    const PlayFolder folder = playFolder(bank_.folder(), cache);
+    QString error = folder.error;
+    if (error.isEmpty())
+        error = startGame(findGame(QCoreApplication::applicationDirPath()), folder.folder, scale);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Игра не запущена"), error);
+        return;
+    }
+    statusBar()->showMessage(scale ? QStringLiteral("Игра запущена в масштабе %1.").arg(*scale, 0, 'f', 2)
+                                   : QStringLiteral("Игра запущена."),
+                             kStatusMilliseconds);
+}
+
+void EditorWindow::showHelp()
+{
+    QMessageBox::information(
+        this, QStringLiteral("Как устроен банк вопросов"),
+        QStringLiteral(
+            "Банк — это папка data с пятнадцатью файлами qw1.txt … qw15.txt, по одному на ступень: "
+            "от 100 рублей (ступень 1) до 1 000 000 (ступень 15).\n\n"
+            "Когда игра доходит до ступени, она наугад берёт один из первых десяти вопросов этой ступени. "
+            "Поэтому на каждой ступени нужно не меньше десяти вопросов; вопросы после десятого игра не "
+            "показывает (они в списке серые).\n\n"
+            "У вопроса четыре ответа, A, B, C и D; правильный отмечается кружком слева от ответа (или Ctrl+1 … Ctrl+4). "
+            "Справа от поля видно, сколько ещё букв поместится на экране игры. Внизу окна — замечания: щелчок "
+            "по замечанию ведёт к вопросу.\n\n"
+            "Каждое действие можно отменить (Ctrl+Z) и повторить (Ctrl+Shift+Z). Сохранение (Ctrl+S) "
+            "записывает только изменённые файлы. «Играть» (F5) запускает игру на этом банке, «Играть на "
+            "проекторе» (Shift+F5) — во весь экран."));
+}
+
+}  // namespace kvardelon::editor

@@ -1,0 +1,262 @@
+// The record's fields, kept in step with the bank both ways, and its preview.
+#include "RecordForm.h"
+
+#include "FieldEdit.h"
+#include "QuestionPanel.h"
+#include "Text.h"
+#include "Toolkit.h"
+#include "TextRoom.h"
+#include "Words.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kvardelon::editor {
+
+namespace {
+
+constexpr std::array<RecordField, 5> kTextFields{RecordField::Question, RecordField::AnswerA, RecordField::AnswerB,
+                                                 RecordField::AnswerC, RecordField::AnswerD};
+
+std::size_t slot(RecordField field)
+{
+    return static_cast<std::size_t>(field);
+}
+
+Captioned controlOf(RecordField field)
+{
+    return field == RecordField::Question ? Captioned::Label1 : answerButton(static_cast<int>(field));
+}
+
+QString fieldName(RecordField field)
+{
+    return field == RecordField::Question ? QStringLiteral("Вопрос")
+                                          : QStringLiteral("Ответ %1").arg(QChar(u'A' + static_cast<int>(field) - 1));
+}
+
+QString roomText(const Room& room)
+{
+    if (room.hidden > 0)
+        return QStringLiteral("не видно %1").arg(counted(room.hidden, "знака", "знаков", "знаков"));
+    return QStringLiteral("ещё ≈%1").arg(counted(room.more, "буква", "буквы", "букв"));
+}
+
+QLabel* wrappedLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+RecordForm::RecordForm(OpenBank& bank, LiveCheck& check, QWidget* parent) : QWidget(parent), bank_(bank), check_(check)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFields());
+    status_ = wrappedLabel(this);
+    status_->setAccessibleName(QStringLiteral("Состояние вопроса"));
+    findings_ = wrappedLabel(this);
+    findings_->setAccessibleName(QStringLiteral("Замечания к вопросу"));
+    layout->addWidget(status_);
+    layout->addWidget(findings_);
+    auto* previewTitle = new QLabel(QStringLiteral("Так вопрос увидит игрок:"), this);
+    layout->addWidget(previewTitle);
+    preview_ = new QuestionPanel(this);
+    applyLook(*preview_);
+    preview_->setAccessibleName(QStringLiteral("Вопрос в окне игры"));
+    layout->addWidget(preview_, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+
+    connect(&bank_, &OpenBank::textChanged, this, [this](Place place, RecordField changed) {
+        if (place == place_)
+            fill();
+        if (place == place_ && changed != RecordField::AnswerLine)
+            showRoom(changed);
+    });
+    connect(&check_, &LiveCheck::changed, this, &RecordForm::showFindings);
+    showRecord(place_);
+}
+
+QWidget* RecordForm::buildFields()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    correctGroup_ = new QButtonGroup(box);
+    correctTitle_ = new QLabel(QStringLiteral("Правильный"), box);
+    grid->addWidget(correctTitle_, 2, 0);
+    for (const RecordField field : kTextFields) {
+        auto* edit = new FieldEdit(box);
+        edit->setAccessibleName(fieldName(field));
+        edit->setPlaceholderText(fieldName(field));
+        rooms_[slot(field)] = new QLabel(box);
+        rooms_[slot(field)]->setAccessibleName(QStringLiteral("Место: ") + fieldName(field));
+        fields_[slot(field)] = edit;
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { edited(field, text); });
+    }
+    auto* questionLabel = new QLabel(QStringLiteral("&Вопрос"), box);
+    questionLabel->setBuddy(fields_[0]);
+    grid->addWidget(questionLabel, 0, 0, 1, 2);
+    grid->addWidget(rooms_[0], 0, 2, Qt::AlignRight);
+    grid->addWidget(fields_[0], 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Ответы"), box), 2, 1);
+    for (int answer = 1; answer <= 4; ++answer) {
+        auto* radio = new QRadioButton(QString(QChar(u'A' + answer - 1)), box);
+        radio->setAccessibleName(QStringLiteral("Правильный ответ %1").arg(QChar(u'A' + answer - 1)));
+        correct_.at(static_cast<std::size_t>(answer - 1)) = radio;
+        correctGroup_->addButton(radio, answer);
+        grid->addWidget(radio, 2 + answer, 0);
+        grid->addWidget(fields_.at(static_cast<std::size_t>(answer)), 2 + answer, 1);
+        grid->addWidget(rooms_.at(static_cast<std::size_t>(answer)), 2 + answer, 2);
+    }
+    grid->setColumnStretch(1, 1);
+    connect(correctGroup_, &QButtonGroup::idClicked, this, [this](int answer) {
+        if (hasRecord())
+            bank_.setCorrectAnswer(place_, answer);
+    });
+    return box;
+}
+
+bool RecordForm::hasRecord() const
+{
+    return bank_.isOpen() && place_.step >= 1 && place_.step <= kSteps && place_.record >= 0 &&
+           place_.record < bank_.recordCount(place_.step);
+}
+
+void RecordForm::showRecord(Place place)
+{
+    place_ = place;
+    const bool has = bank_.isOpen() && place.step > 0 && place.record >= 0 && place.record < bank_.recordCount(place.step);
+    if (!has)
+        place_.record = -1;
+    for (QLineEdit* edit : fields_)
+        edit->setEnabled(has);
+    for (QRadioButton* radio : correct_)
+        radio->setEnabled(has);
+    fill();
+    for (const RecordField field : kTextFields)
+        showRoom(field);
+    showFindings();
+}
+
+void RecordForm::fill()
+{
+    const Record empty;
+    const Record& record = hasRecord() ? bank_.record(place_) : empty;
+    for (const RecordField field : kTextFields) {
+        const QString text = qtext(fieldText(record, field));
+        if (fields_[slot(field)]->text() != text)
+            fields_[slot(field)]->setText(text);
+    }
+    const std::optional<std::int16_t> number = answerNumber(record.answerLine);
+    correctGroup_->setExclusive(false);
+    for (int answer = 1; answer <= 4; ++answer)
+        correct_.at(static_cast<std::size_t>(answer - 1))->setChecked(hasRecord() && number == answer);
+    correctGroup_->setExclusive(true);
+    if (!hasRecord())
+        status_->setText(QStringLiteral("На этой ступени нет вопросов. Добавьте первый: «Правка → Новый вопрос» "
+                                        "(Ctrl+N)."));
+    else if (place_.record >= kRecordsDrawnFrom)
+        status_->setText(QStringLiteral("Это %1-й вопрос ступени. Игра выбирает вопрос только из первых десяти, "
+                                        "этот она не покажет; чтобы он играл, переместите его выше.")
+                             .arg(place_.record + 1));
+    else
+        status_->setText(QStringLiteral("Вопрос %1 из %2 на ступени; игра выбирает один из первых десяти.")
+                             .arg(place_.record + 1)
+                             .arg(bank_.recordCount(place_.step)));
+    showPreview();
+}
+
+void RecordForm::edited(RecordField field, const QString& text)
+{
+    if (hasRecord())
+        bank_.setText(place_, field, utf8(text));
+}
+
+void RecordForm::showRoom(RecordField field)
+{
+    QLabel* room = rooms_[slot(field)];
+    if (!hasRecord()) {
+        room->clear();
+        return;
+    }
+    const Room measured = roomFor(fields_[slot(field)]->text(), controlOf(field));
+    room->setText(roomText(measured));
+    room->setStyleSheet(measured.hidden > 0 ? QStringLiteral("color: #B00020; font-weight: bold;") : QString());
+    room->setToolTip(QStringLiteral("Сколько места осталось на экране игры, измерено шрифтом игры."));
+}
+
+// A field's findings in its tooltip and its description for the screen reader, and a
+// coloured frame; the correct answer's in the title over the radio buttons.
+void RecordForm::showFindings()
+{
+    QStringList lines;
+    for (const RecordField field : {RecordField::Question, RecordField::AnswerA, RecordField::AnswerB,
+                                    RecordField::AnswerC, RecordField::AnswerD, RecordField::AnswerLine}) {
+        const std::vector<check::Finding> found = hasRecord() ? check_.at(place_, field) : std::vector<check::Finding>{};
+        QStringList messages;
+        for (const check::Finding& finding : found)
+            messages.append(qtext(finding.message));
+        const bool unmarked = field == RecordField::AnswerLine && hasRecord() && bank_.record(place_).answerLine.empty();
+        if (unmarked)
+            messages = QStringList{QStringLiteral("правильный ответ не отмечен: отметьте кружок слева от него "
+                                                  "(или Ctrl+1 … Ctrl+4), иначе любой ответ будет неверным.")};
+        for (const QString& message : messages)
+            lines.append(QStringLiteral("• ") + message);
+        const std::optional<check::Severity> worst = hasRecord() ? check_.worstAt(place_, field) : std::nullopt;
+        const QString frame = !worst ? QString()
+                              : *worst == check::Severity::Error ? QStringLiteral("#C62828")
+                                                                 : QStringLiteral("#B07800");
+        if (field == RecordField::AnswerLine) {
+            correctTitle_->setStyleSheet(frame.isEmpty() ? QString() : QStringLiteral("color: %1; font-weight: bold;").arg(frame));
+            for (QRadioButton* radio : correct_)
+                radio->setAccessibleDescription(messages.join(u' '));
+            continue;
+        }
+        QLineEdit* edit = fields_[slot(field)];
+        edit->setToolTip(messages.join(u'\n'));
+        edit->setAccessibleDescription(messages.join(u' '));
+        edit->setStyleSheet(frame.isEmpty() ? QString() : QStringLiteral("border: 2px solid %1;").arg(frame));
+    }
+    findings_->setText(lines.join(u'\n'));
+    findings_->setVisible(!lines.isEmpty());
+}
+
+void RecordForm::showPreview()
+{
+    const Record empty;
+    const Record& record = hasRecord() ? bank_.record(place_) : empty;
+    std::array<QString, 4> answers;
+    for (std::size_t i = 0; i < answers.size(); ++i)
+        answers[i] = qtext(record.answers[i]);
+    preview_->showQuestion(qtext(record.question), answers);
+}
+
+void RecordForm::focusField(RecordField field)
+{
+    if (field != RecordField::AnswerLine) {
+        fields_[slot(field)]->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    QAbstractButton* checked = correctGroup_->checkedButton();
+    (checked != nullptr ? checked : correct_[0])->setFocus(Qt::ShortcutFocusReason);
+}
+
+QLineEdit* RecordForm::field(RecordField field) const
+{
+    return fields_.at(slot(field));
+}
+
+QRadioButton* RecordForm::correctButton(int answer) const
+{
+    return correct_.at(static_cast<std::size_t>(answer - 1));
+}
+
+}  // namespace kvardelon::editor

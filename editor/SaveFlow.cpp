@@ -1,0 +1,212 @@
+// The questions asked on saving, one function each, then the writing itself.
+#include "SaveFlow.h"
+
+#include "FindingsView.h"
+#include "Saving.h"
+#include "Text.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <map>
+
+namespace kvardelon::editor {
+
+namespace {
+
+constexpr int kPlacesShown = 12;
+
+// What the game does when it meets each error, in words for the author.
+QString consequence(check::Problem problem)
+{
+    switch (problem) {
+    case check::Problem::TooFewRecords:
+        return QStringLiteral("Игра остановится с сообщением об ошибке, когда выпадет вопрос, которого нет на "
+                              "ступени, и игроку придётся начать заново. Если своих вопросов меньше десяти, "
+                              "повторите их: «Правка → Дополнить ступени до десяти вопросов».");
+    case check::Problem::CannotOpen:
+    case check::Problem::ShiftedLines:
+    case check::Problem::LineTooLong:
+        return QStringLiteral("Игра остановится с сообщением об ошибке, когда выпадет такой вопрос, "
+                              "и игроку придётся начать заново.");
+    case check::Problem::BadAnswerNumber:
+        return QStringLiteral("На такой вопрос любой ответ будет неверным: игрок проиграет, что бы ни выбрал.");
+    case check::Problem::EmptyText:
+        return QStringLiteral("Игрок увидит пустой вопрос или пустую кнопку ответа.");
+    default:
+        return QString::fromUtf8(check::info(problem).title.data(),
+                                 static_cast<qsizetype>(check::info(problem).title.size()));
+    }
+}
+
+// "ступень 3" for a file as a whole, "ступень 3, вопрос 4" for a record.
+QString shortPlace(const check::Finding& finding)
+{
+    return finding.record > 0 ? QStringLiteral("ступень %1, вопрос %2").arg(finding.step).arg(finding.record)
+                              : QStringLiteral("ступень %1").arg(finding.step);
+}
+
+QString errorReport(const LiveCheck& check)
+{
+    std::map<check::Problem, QStringList> byProblem;
+    for (const check::Finding& finding : check.findings())
+        if (check::info(finding.problem).severity == check::Severity::Error)
+            byProblem[finding.problem].append(shortPlace(finding));
+    QStringList lines;
+    for (const auto& [problem, places] : byProblem) {
+        const QStringList shown = places.mid(0, kPlacesShown);
+        const QString more = places.size() > kPlacesShown
+                                 ? QStringLiteral(" и ещё %1").arg(places.size() - kPlacesShown)
+                                 : QString();
+        lines.append(QStringLiteral("• ") + consequence(problem) + QStringLiteral("\n   Где: ") +
+                     shown.join(QStringLiteral("; ")) + more + u'.');
+    }
+    return lines.join(QStringLiteral("\n\n"));
+}
+
+bool hasProblem(const LiveCheck& check, check::Problem problem)
+{
+    return std::any_of(check.findings().begin(), check.findings().end(),
+                       [problem](const check::Finding& finding) { return finding.problem == problem; });
+}
+
+// Asks about each file changed on disk; drops those the user keeps as they are there.
+bool askAboutChangedFiles(QWidget* parent, const OpenBank& bank, SavePlan& plan)
+{
+    for (const int step : plan.changedOnDisk) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Файл изменён другой программой"),
+                        QStringLiteral("Файл %1 (ступень %2) изменили в другой программе после того, как он был "
+                                       "открыт здесь. Что сохранить?")
+                            .arg(pathText(bank.step(step).path))
+                            .arg(step),
+                        QMessageBox::NoButton, parent);
+        QPushButton* mine = box.addButton(QStringLiteral("Мою версию из редактора"), QMessageBox::AcceptRole);
+        QPushButton* theirs = box.addButton(QStringLiteral("Оставить файл как есть"), QMessageBox::DestructiveRole);
+        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        box.setDefaultButton(mine);
+        box.exec();
+        if (box.clickedButton() == theirs)
+            std::erase(plan.steps, step);
+        else if (box.clickedButton() != mine)
+            return false;
+    }
+    return true;
+}
+
+QString unencodableReport(const OpenBank& bank, const SavePlan& plan)
+{
+    QStringList lines;
+    for (const auto& [step, places] : plan.unencodable) {
+        lines.append(QStringLiteral("Ступень %1 (%2):").arg(step).arg(pathText(bank.step(step).path.filename())));
+        for (std::size_t i = 0; i < places.size() && i < kPlacesShown; ++i) {
+            const auto& place = places[i];
+            const std::string replacement = replacementFor(place.character.character);
+            lines.append(QStringLiteral("    «%1» %2 %3")
+                             .arg(qtext(place.character.text), placeText(place.record, place.field),
+                                  replacement.empty() ? QStringLiteral("будет убран")
+                                                      : QStringLiteral("станет «%1»").arg(qtext(replacement))));
+        }
+        if (places.size() > kPlacesShown)
+            lines.append(QStringLiteral("    … и ещё %1").arg(places.size() - kPlacesShown));
+    }
+    return lines.join(u'\n');
+}
+
+void replaceCharacters(OpenBank& bank, const SavePlan& plan)
+{
+    bank.undoStack().beginMacro(QStringLiteral("замену знаков"));
+    for (const auto& [step, places] : plan.unencodable)
+        for (const auto& place : places)
+            if (place.record >= 0) {
+                const Place at{step, place.record};
+                const auto field = static_cast<RecordField>(place.field);
+                bank.setText(at, field, withReplacements(fieldText(bank.record(at), field)));
+            }
+    bank.undoStack().endMacro();
+}
+
+// Asks what to do with characters windows-1251 lacks, and does it; false when cancelled.
+bool askAboutCharacters(QWidget* parent, OpenBank& bank, SavePlan& plan)
+{
+    while (!plan.unencodable.empty()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Знаки, которых нет в кодировке игры"),
+                        QStringLiteral("Игра читает файлы в кодировке windows-1251, а в ней нет некоторых знаков "
+                                       "из текста. Их можно заменить похожими или сохранить эти файлы в UTF-8 "
+                                       "с меткой (игра прочтёт и так)."),
+                        QMessageBox::NoButton, parent);
+        box.setDetailedText(unencodableReport(bank, plan));
+        box.setInformativeText(unencodableReport(bank, plan).section(u'\n', 0, 6));
+        QPushButton* replace = box.addButton(QStringLiteral("Заменить знаки"), QMessageBox::AcceptRole);
+        QPushButton* utf8 = box.addButton(QStringLiteral("Сохранить в UTF-8"), QMessageBox::ActionRole);
+        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        box.setDefaultButton(replace);
+        box.exec();
+        if (box.clickedButton() == replace)
+            replaceCharacters(bank, plan);
+        else if (box.clickedButton() == utf8)
+            for (const auto& entry : plan.unencodable)
+                bank.setEncoding(entry.first, Encoding::Utf8WithMark, QStringLiteral("сохранение в UTF-8"));
+        else
+            return false;
+        // What is left can only be lines the editor does not show: UTF-8 is then the way.
+        plan.unencodable = planSave(bank).unencodable;
+    }
+    return true;
+}
+
+SaveOutcome reportFailure(QWidget* parent, const QString& error)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Банк не сохранён"), error, QMessageBox::NoButton, parent);
+    QPushButton* elsewhere = box.addButton(QStringLiteral("Сохранить в другую папку…"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Закрыть"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == elsewhere ? SaveOutcome::SaveElsewhere : SaveOutcome::Failed;
+}
+
+}  // namespace
+
+QString placeText(int record, int field)
+{
+    if (record < 0)
+        return QStringLiteral("в строках после последнего вопроса");
+    static const std::array<QString, kRecordFields> fields{
+        QStringLiteral("текст вопроса"), QStringLiteral("ответ A"), QStringLiteral("ответ B"),
+        QStringLiteral("ответ C"),       QStringLiteral("ответ D"), QStringLiteral("номер ответа"),
+    };
+    return QStringLiteral("в вопросе %1 (%2)").arg(record + 1).arg(fields.at(static_cast<std::size_t>(field)));
+}
+
+bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, OpenBank* fillable)
+{
+    while (check.count(check::Severity::Error) > 0) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("В банке есть ошибки"),
+                        QStringLiteral("В банке есть ошибки. Вот что сделает с ними игра:\n\n") + errorReport(check),
+                        QMessageBox::NoButton, parent);
+        QPushButton* back = box.addButton(QStringLiteral("Вернуться к правке"), QMessageBox::RejectRole);
+        QPushButton* fill = fillable != nullptr && hasProblem(check, check::Problem::TooFewRecords)
+                                ? box.addButton(QStringLiteral("Дополнить ступени до десяти"), QMessageBox::ActionRole)
+                                : nullptr;
+        QPushButton* go = box.addButton(goOn, QMessageBox::AcceptRole);
+        box.setDefaultButton(fill != nullptr ? fill : back);
+        box.exec();
+        if (box.clickedButton() != fill || fill == nullptr)
+            return box.clickedButton() == go;
+        fillable->fillToTen();
+    }
+    return true;
+}
+
+SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check)
+{
+    SavePlan plan = planSave(bank);
+    if (plan.steps.empty())
+        return SaveOutcome::Saved;
+    if (!acceptErrors(parent, check, QStringLiteral("Сохранить с ошибками"), &bank) ||
+        !askAboutChangedFiles(parent, bank, plan) || !askAboutCharacters(parent, bank, plan))
+        return SaveOutcome::Cancelled;
+    const SaveResult result = saveSteps(bank, plan.steps);
+    return result.error.isEmpty() ? SaveOutcome::Saved : reportFailure(parent, result.error);
+}
+
+}  // namespace kvardelon::editor

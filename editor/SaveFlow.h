@@ -1,0 +1,29 @@
+// Saving with the questions it may need: errors the game will meet, files another program
+// changed, characters windows-1251 lacks; and the plain message when a file cannot be written.
+#pragma once
+
+#include "LiveCheck.h"
+#include "OpenBank.h"
+
+class QWidget;
+
+namespace kvardelon::editor {
+
+enum class SaveOutcome {
+    Saved,          // every changed file written, or none changed
+    Cancelled,      // the user went back to editing
+    Failed,         // a file could not be written; the text stays in the editor
+    SaveElsewhere,  // it could not, and the user asked to save into another folder
+};
+
+SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check);
+
+// Says what the game will do with the errors of the bank, if it has any; true when the
+// user goes on (with goOn as the button's caption), false to go back to editing. Given
+// the bank, offers to fill steps of too few questions with their own up to ten.
+bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, OpenBank* fillable = nullptr);
+
+// Where a character is: "в вопросе 2 (ответ B)".
+QString placeText(int record, int field);
+
+}  // namespace kvardelon::editor

@@ -1,0 +1,179 @@
+// Planning and writing a save; replacing what windows-1251 cannot hold.
+#include "Saving.h"
+
+#include "BankError.h"
+#include "BankFiles.h"
+#include "Text.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <system_error>
+
+namespace kvardelon::editor {
+
+namespace {
+
+struct Replacement {
+    char32_t character;
+    const char* text;
+};
+
+// Signs a teacher may paste from elsewhere; letters with marks are handled apart.
+constexpr Replacement kReplacements[] = {
+    {U'×', "x"},   {U'÷', ":"},   {U'−', "-"},   {U'‐', "-"},  {U'‒', "-"},   {U'―', "—"},
+    {U'′', "'"},   {U'″', "\""},  {U'≈', "~"},   {U'≤', "<="}, {U'≥', ">="},  {U'≠', "<>"},
+    {U'½', "1/2"}, {U'¼', "1/4"}, {U'¾', "3/4"}, {U'²', "2"},  {U'³', "3"},   {U'⁰', "0"},
+    {U'√', "корень из "},  {U'π', "пи"}, {U'∞', "бесконечность"}, {U'→', "->"}, {U'←', "<-"},
+    {U'…', "..."}, {U'‚', ","},   {U'ʼ', "'"},
+};
+
+std::string fromCharacter(char32_t character)
+{
+    return QString::fromUcs4(&character, 1).toStdString();
+}
+
+bool fitsCp1251(const std::string& utf8)
+{
+    return encodeCp1251(utf8).unencodable.empty();
+}
+
+// é → e: the letter without its marks, when that fits.
+std::string withoutMarks(char32_t character)
+{
+    QString decomposed = QString::fromUcs4(&character, 1).normalized(QString::NormalizationForm_D);
+    decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    const std::string text = decomposed.toStdString();
+    return !text.empty() && text != fromCharacter(character) && fitsCp1251(text) ? text : std::string();
+}
+
+bool existsOnDisk(const StepFile& file)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(file.path, error));
+}
+
+// The usual reasons in words a teacher can act on; the system's own for the rest.
+QString reasonText(const std::system_error& error)
+{
+    const std::error_condition condition = error.code().default_error_condition();
+    if (condition == std::errc::permission_denied || condition == std::errc::read_only_file_system ||
+        condition == std::errc::operation_not_permitted)
+        return QStringLiteral("в эту папку нельзя писать (она только для чтения или чужая). "
+                              "Сохраните банк в другую папку: «Файл → Сохранить как…»");
+    if (condition == std::errc::no_space_on_device || condition == std::errc::file_too_large)
+        return QStringLiteral("на диске не осталось места. Освободите место и сохраните снова");
+    return QString::fromLocal8Bit(error.what());
+}
+
+// The step's bytes as they will be read back meaning what the editor shows.
+std::string bytesToWrite(OpenBank& bank, int step)
+{
+    WrittenFile written = writeBankFile(bank.file(step));
+    if (written.readsAs == Encoding::Utf8 && bank.file(step).encoding == Encoding::Cp1251) {
+        // The game would take these windows-1251 bytes for UTF-8: the mark keeps them apart.
+        bank.putEncoding(step, Encoding::Utf8WithMark);
+        written = writeBankFile(bank.file(step));
+    }
+    return std::move(written.bytes);
+}
+
+QString notSaved(const std::filesystem::path& file, const std::system_error& error)
+{
+    return QStringLiteral("Файл %1 не сохранён: %2. Текст остался в редакторе, ничего не потеряно.")
+        .arg(pathText(file), reasonText(error));
+}
+
+}  // namespace
+
+std::string replacementFor(char32_t character)
+{
+    const auto* found = std::find_if(std::begin(kReplacements), std::end(kReplacements),
+                                     [character](const Replacement& r) { return r.character == character; });
+    if (found != std::end(kReplacements))
+        return found->text;
+    return withoutMarks(character);
+}
+
+std::string withReplacements(std::string_view utf8)
+{
+    const Cp1251Text encoded = encodeCp1251(utf8);
+    std::string out;
+    std::size_t from = 0;
+    for (const Unencodable& bad : encoded.unencodable) {
+        out.append(utf8.substr(from, bad.offset - from));
+        out.append(replacementFor(bad.character));
+        from = bad.offset + bad.text.size();
+    }
+    out.append(utf8.substr(from));
+    return out;
+}
+
+std::optional<std::string> bytesOnDisk(const StepFile& file, int step)
+{
+    try {
+        return readBankFileBytes(file.path, step);
+    } catch (const BankError&) {
+        return std::nullopt;
+    }
+}
+
+bool changedOnDisk(const StepFile& file, int step)
+{
+    if (!existsOnDisk(file))
+        return file.existed;
+    return !file.existed || bytesOnDisk(file, step) != std::optional(file.onDisk.original);
+}
+
+SavePlan planSave(const OpenBank& bank)
+{
+    SavePlan plan;
+    for (int step = 1; step <= kSteps; ++step) {
+        if (!bank.isModified(step))
+            continue;
+        plan.steps.push_back(step);
+        if (changedOnDisk(bank.step(step), step))
+            plan.changedOnDisk.push_back(step);
+        WrittenFile written = writeBankFile(bank.file(step));
+        if (!written.unencodable.empty())
+            plan.unencodable[step] = std::move(written.unencodable);
+    }
+    return plan;
+}
+
+SaveResult saveSteps(OpenBank& bank, const std::vector<int>& steps)
+{
+    SaveResult result;
+    for (const int step : steps) {
+        const std::string bytes = bytesToWrite(bank, step);
+        try {
+            replaceFileSafely(bank.step(step).path, bytes);
+        } catch (const std::system_error& error) {
+            result.error = notSaved(bank.step(step).path, error);
+            return result;
+        }
+        bank.setOnDisk(step, bytes);
+        result.written.push_back(step);
+    }
+    return result;
+}
+
+QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder)
+{
+    std::error_code made;
+    std::filesystem::create_directories(dataFolder, made);
+    std::array<std::string, kSteps> bytes;
+    for (int step = 1; step <= kSteps; ++step) {
+        bytes.at(static_cast<std::size_t>(step - 1)) = bytesToWrite(bank, step);
+        const std::filesystem::path file = dataFolder / stepFileName(step);
+        try {
+            replaceFileSafely(file, bytes.at(static_cast<std::size_t>(step - 1)));
+        } catch (const std::system_error& error) {
+            return notSaved(file, error);
+        }
+    }
+    bank.moveTo(dataFolder, bytes);
+    return {};
+}
+
+}  // namespace kvardelon::editor

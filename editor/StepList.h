@@ -1,0 +1,40 @@
+// The fifteen steps with their prizes; a record dropped on a step moves there.
+#pragma once
+
+#include "LiveCheck.h"
+#include "OpenBank.h"
+
+#include <QListWidget>
+
+namespace kvardelon::editor {
+
+// "Ступень 7 — 4000".
+QString stepTitle(int step);
+
+class StepList : public QListWidget {
+    Q_OBJECT
+public:
+    StepList(OpenBank& bank, LiveCheck& check, QWidget* parent = nullptr);
+
+    int current() const { return currentRow() + 1; }
+    void choose(int step) { setCurrentRow(step - 1); }
+
+    // A record dropped on a step goes to its end.
+    void dropRecord(Place from, int step);
+
+signals:
+    void chosen(int step);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void refresh();
+
+    OpenBank& bank_;
+    LiveCheck& check_;
+};
+
+}  // namespace kvardelon::editor

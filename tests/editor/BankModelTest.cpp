@@ -1,0 +1,258 @@
+// The open bank: every change undone and redone, broken files opened as far as they go,
+// spreadsheets read, previewed and imported as one undoable step.
+#include "CsvImport.h"
+#include "Csv.h"
+#include "LiveCheck.h"
+#include "OpenBank.h"
+#include "ScratchBank.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace kvardelon;
+using namespace kvardelon::editor;
+
+namespace {
+
+using Snapshot = std::array<std::vector<Record>, kSteps>;
+
+Snapshot snapshot(const OpenBank& bank)
+{
+    Snapshot records;
+    for (int step = 1; step <= kSteps; ++step)
+        records.at(static_cast<std::size_t>(step - 1)) = bank.file(step).records;
+    return records;
+}
+
+bool sameBank(const Snapshot& a, const Snapshot& b)
+{
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!std::equal(a[i].begin(), a[i].end(), b[i].begin(), b[i].end(), sameText))
+            return false;
+    return true;
+}
+
+struct Change {
+    const char* name;
+    void (*apply)(OpenBank&);
+};
+
+const Change kChanges[] = {
+    {"typing", [](OpenBank& b) { b.setText({3, 2}, RecordField::AnswerC, "Новый ответ"); }},
+    {"correctAnswer", [](OpenBank& b) { b.setCorrectAnswer({3, 2}, b.record({3, 2}).answerLine == "4" ? 1 : 4); }},
+    {"insert", [](OpenBank& b) { b.insertRecord({7, 0}, Record{.question = "Свой вопрос"}, QStringLiteral("новый")); }},
+    {"remove", [](OpenBank& b) { b.removeRecord({7, 9}); }},
+    {"moveWithinStep", [](OpenBank& b) { b.moveRecord({2, 0}, {2, 5}); }},
+    {"moveToAnotherStep", [](OpenBank& b) { b.moveRecord({2, 0}, {14, 10}); }},
+    {"replaceRecords", [](OpenBank& b) { b.replaceRecords(5, {}, QStringLiteral("замена")); }},
+    {"encoding", [](OpenBank& b) { b.setEncoding(9, Encoding::Utf8WithMark, QStringLiteral("UTF-8")); }},
+};
+
+}  // namespace
+
+class BankModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aNewBankStartsFromATemplateByteForByteOrFromEmptyFiles_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("from");
+        QTest::newRow("shipped") << static_cast<int>(Template::Shipped) << QStringLiteral("data");
+        QTest::newRow("classroom") << static_cast<int>(Template::Classroom) << QStringLiteral("banks/classroom/data");
+        QTest::newRow("empty") << static_cast<int>(Template::Empty) << QString();
+    }
+
+    void aNewBankStartsFromATemplateByteForByteOrFromEmptyFiles()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, from);
+        const QTemporaryDir folder;
+        const std::filesystem::path made = std::filesystem::path(folder.path().toStdString()) / "Викторина";
+        const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+        const CreatedBank created = createBank(made, static_cast<Template>(kind), program);
+        QVERIFY2(created.error.isEmpty(), qPrintable(created.error));
+        QCOMPARE(created.dataFolder, made / "data");
+        for (int step = 1; step <= kSteps; ++step) {
+            const std::string expected = from.isEmpty() ? std::string()
+                                                        : test::bytesOf(test::shippedBank(from.toLatin1().constData()) /
+                                                                        stepFileName(step));
+            QCOMPARE(test::bytesOf(created.dataFolder / stepFileName(step)), expected);
+        }
+        QVERIFY(!createBank(made, Template::Empty, program).error.isEmpty());
+        QCOMPARE(findDataFolder(made), std::optional(made / "data"));
+        QCOMPARE(findDataFolder(made / "data"), std::optional(made / "data"));
+    }
+
+    void everyChangeIsUndoneAndRedone_data()
+    {
+        QTest::addColumn<int>("change");
+        for (std::size_t i = 0; i < std::size(kChanges); ++i)
+            QTest::newRow(kChanges[i].name) << static_cast<int>(i);
+    }
+
+    void everyChangeIsUndoneAndRedone()
+    {
+        QFETCH(int, change);
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        const Snapshot before = snapshot(bank);
+        kChanges[change].apply(bank);
+        const Snapshot after = snapshot(bank);
+        QVERIFY(bank.isModified());
+        QCOMPARE(bank.undoStack().count(), 1);
+
+        bank.undoStack().undo();
+        QVERIFY(sameBank(snapshot(bank), before));
+        QVERIFY(!bank.isModified());
+        QCOMPARE(bank.file(9).encoding, Encoding::Cp1251);
+        bank.undoStack().redo();
+        QVERIFY(sameBank(snapshot(bank), after));
+        QVERIFY(bank.isModified());
+    }
+
+    void typingIntoOneFieldIsOneUndoStep()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        const std::string original = bank.record({1, 0}).question;
+        for (const char* typed : {"К", "Ка", "Как"})
+            bank.setText({1, 0}, RecordField::Question, typed);
+        bank.setText({1, 0}, RecordField::AnswerA, "другое поле");
+        QCOMPARE(bank.undoStack().count(), 2);
+        bank.undoStack().undo();
+        bank.undoStack().undo();
+        QCOMPARE(bank.record({1, 0}).question, original);
+    }
+
+    void brokenFilesOpenAsFarAsTheyGoAndTheRestOpens()
+    {
+        test::ScratchBank scratch;
+        std::filesystem::remove(scratch.file(4));
+        scratch.write(5, "Вопрос?\r\nА\r\nБ\r\n");
+        std::filesystem::remove(scratch.file(6));
+        std::filesystem::create_directory(scratch.file(6));
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+
+        QVERIFY(!bank.step(4).readError.isEmpty());
+        QVERIFY(!bank.step(6).readError.isEmpty());
+        QCOMPARE(bank.recordCount(5), 0);
+        QCOMPARE(bank.file(5).rest.size(), std::size_t{3});
+        for (const int step : {1, 2, 3, 7, 15})
+            QCOMPARE(bank.recordCount(step), 10);
+        std::map<int, std::vector<check::Problem>> problems;
+        for (const check::Finding& finding : check.findings())
+            problems[finding.step].push_back(finding.problem);
+        QCOMPARE(problems.size(), std::size_t{3});
+        QCOMPARE(problems[4].front(), check::Problem::CannotOpen);
+        QCOMPARE(problems[6].front(), check::Problem::CannotOpen);
+        QVERIFY(std::count(problems[5].begin(), problems[5].end(), check::Problem::TooFewRecords) == 1);
+        QVERIFY(!bank.isModified());
+    }
+
+    void stepsOfFewRecordsAreFilledWithTheirOwnUpToTenAsOneStep()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+        bank.replaceRecords(4, {bank.record({4, 0}), bank.record({4, 1}), bank.record({4, 2})}, QStringLiteral("три"));
+        bank.replaceRecords(9, {}, QStringLiteral("ни одного"));
+        QCOMPARE(check.count(check::Severity::Error), 2);
+
+        QCOMPARE(bank.fillToTen(), std::vector<int>{4});
+        QCOMPARE(bank.recordCount(4), 10);
+        QCOMPARE(bank.record({4, 9}).question, bank.record({4, 0}).question);
+        QCOMPARE(bank.recordCount(9), 0);
+        QCOMPARE(check.count(check::Severity::Error), 1);
+        bank.undoStack().undo();
+        QCOMPARE(bank.recordCount(4), 3);
+    }
+
+    void theFindingsFollowTheUnsavedText()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+        QVERIFY(check.findings().empty());
+        bank.setText({8, 3}, RecordField::AnswerB, "");
+        QCOMPARE(check.at({8, 3}, RecordField::AnswerB).size(), std::size_t{1});
+        QCOMPARE(check.worstAt({8, 3}), std::optional(check::Severity::Error));
+        QCOMPARE(check.worstInStep(8), std::optional(check::Severity::Error));
+        bank.undoStack().undo();
+        QVERIFY(check.findings().empty());
+    }
+
+    void csvCellsAreReadAsASpreadsheetWritesThem_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("secondRow");
+        QTest::newRow("commas") << QStringLiteral("a,b\r\n1,2\r\n") << QStringList{QStringLiteral("1"), QStringLiteral("2")};
+        QTest::newRow("semicolonsOfARussianSpreadsheet")
+            << QStringLiteral("ступень;вопрос\n3;Да, нет?\n") << QStringList{QStringLiteral("3"), QStringLiteral("Да, нет?")};
+        QTest::newRow("quotesAndLineBreaksInQuotes")
+            << QString(QChar(0xFEFF)) + QStringLiteral("a,b\n\"x \"\"y\"\"\",\"две\nстроки\"\n")
+            << QStringList{QStringLiteral("x \"y\""), QStringLiteral("две\nстроки")};
+        QTest::newRow("blankRowsSkipped") << QStringLiteral("a\n\n,\n5\n") << QStringList{QStringLiteral("5")};
+    }
+
+    void csvCellsAreReadAsASpreadsheetWritesThem()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, secondRow);
+        const CsvTable table = parseCsv(text);
+        QCOMPARE(table.rows.size(), std::size_t{2});
+        QCOMPARE(table.rows[1].cells, secondRow);
+        QCOMPARE(table.unclosedQuoteLine, 0);
+    }
+
+    void anImportChangesNothingUntilAppliedAndUndoesAsOneStep()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        const Snapshot before = snapshot(bank);
+        const QString csv = QStringLiteral("Вопрос;Ступень;A;B;C;D;Правильный\n"
+                                           "Сколько будет 2+2?;2;3;4;5;6;В\n"
+                                           "Столица Франции?;15;Париж;Лион;Ницца;Марсель;1\n"
+                                           "Без ступени?;шестнадцать;а;б;в;г;A\n");
+        const ImportPlan plan = readImport(csv);
+        QCOMPARE(plan.rows.size(), std::size_t{3});
+        QCOMPARE(plan.rows[0].record.answerLine, std::string("2"));  // Cyrillic В looks like B
+        QCOMPARE(plan.rows[2].step, 0);
+        QVERIFY(plan.rows[2].hasError);
+        QCOMPARE(bank.undoStack().count(), 0);
+        QVERIFY(sameBank(snapshot(bank), before));
+        QVERIFY(importSummary(bank, plan, ImportMode::Append).join(u' ').contains(QStringLiteral("не покажет")));
+
+        applyImport(bank, plan, ImportMode::Append);
+        QCOMPARE(bank.recordCount(2), 11);
+        QCOMPARE(bank.record({15, 10}).question, std::string("Столица Франции?"));
+        QCOMPARE(bank.undoStack().count(), 1);
+        bank.undoStack().undo();
+        QVERIFY(sameBank(snapshot(bank), before));
+        QVERIFY(!bank.isModified());
+    }
+
+    void aBankExportedAndImportedInPlaceIsUnchanged()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        const ImportPlan plan = readImport(exportCsv(bank));
+        QVERIFY(plan.problems.isEmpty());
+        applyImport(bank, plan, ImportMode::Replace);
+        QVERIFY(!bank.isModified());
+    }
+};
+
+QTEST_GUILESS_MAIN(BankModelTest)
+#include "BankModelTest.moc"

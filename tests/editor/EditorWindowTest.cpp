@@ -1,0 +1,219 @@
+// The editor's window driven by keys and clicks on the offscreen platform, as a teacher
+// without a mouse, or with one, would.
+#include "EditorWindow.h"
+#include "FindingsView.h"
+#include "QuestionPanel.h"
+#include "RecordForm.h"
+#include "RecordList.h"
+#include "ScratchBank.h"
+#include "StepList.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+
+using namespace kvardelon;
+using namespace kvardelon::editor;
+
+namespace {
+
+// Types text as key presses; QTest::keyClicks takes Latin-1 only.
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_A, QString(c), Qt::NoModifier);
+}
+
+bool hasCyrillic(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
+}  // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setOrganizationName(QStringLiteral("kvardelon-test"));
+    }
+
+    void init()
+    {
+        scratch_ = std::make_unique<test::ScratchBank>();
+        window_ = std::make_unique<EditorWindow>(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(window_->openFolder(QString::fromStdString(scratch_->data().parent_path().string())));
+    }
+
+    void cleanup()
+    {
+        window_->bank().undoStack().clear();
+        window_->bank().open(scratch_->data());  // nothing unsaved left to ask about on closing
+        window_.reset();
+        scratch_.reset();
+    }
+
+    void typingShowsInThePreviewAndUndoTakesItBack()
+    {
+        QLineEdit* question = field(QStringLiteral("Вопрос"));
+        const QString original = question->text();
+        question->setFocus();
+        question->selectAll();
+        type(question, QStringLiteral("Сколько лап у кошки?"));
+        QCOMPARE(window_->form().preview().question(), QStringLiteral("Сколько лап у кошки?"));
+        QVERIFY(window_->isWindowModified());
+        QVERIFY(window_->records().model()->index(0, 0).data().toString().contains(QStringLiteral("лап у кошки")));
+
+        QTest::keyClick(question, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(question->text(), original);
+        QCOMPARE(window_->form().preview().question(), original);
+        QVERIFY(!window_->isWindowModified());
+        QTest::keyClick(question, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window_->form().preview().question(), QStringLiteral("Сколько лап у кошки?"));
+    }
+
+    void anAnswerTypedShowsBehindItsLetterOnThePreview()
+    {
+        QLineEdit* answer = field(QStringLiteral("Ответ D"));
+        answer->setFocus();
+        answer->selectAll();
+        type(answer, QStringLiteral("Четыре"));
+        QCOMPARE(window_->form().preview().answerCaption(4), QStringLiteral("D:Четыре"));
+    }
+
+    void clickingARadioButtonMarksTheCorrectAnswer()
+    {
+        QRadioButton* c = window_->form().correctButton(3);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2));
+        QCOMPARE(window_->bank().record({1, 0}).answerLine, std::string("3"));
+        QVERIFY(window_->records().model()->index(0, 0).data().toString().endsWith(QStringLiteral("— C")));
+        QTest::keyClick(window_.get(), Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(window_->bank().record({1, 0}).answerLine, std::string("2"));
+    }
+
+    void aNewRecordIsFoundWantingAndAFindingLeadsBackToIt()
+    {
+        window_->steps().choose(6);
+        QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(window_->bank().recordCount(6), 11);
+        QCOMPARE(QApplication::focusWidget(), field(QStringLiteral("Вопрос")));
+        QListWidget& findings = window_->findings().list();
+        QVERIFY(findings.count() > 0);
+        QVERIFY(findings.item(0)->text().startsWith(QStringLiteral("Ступень 6, вопрос 2")));
+
+        window_->steps().choose(1);
+        QTest::mouseClick(findings.viewport(), Qt::LeftButton, {}, findings.visualItemRect(findings.item(0)).center());
+        QCOMPARE(window_->steps().current(), 6);
+        QCOMPARE(window_->records().current(), 1);
+    }
+
+    void theWholeEditorWorksFromTheKeyboard()
+    {
+        QTest::keyClick(window_.get(), Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), &window_->steps());
+        QTest::keyClick(&window_->steps(), Qt::Key_Down);
+        QCOMPARE(window_->steps().current(), 2);
+        QTest::keyClick(window_.get(), Qt::Key_2, Qt::AltModifier);
+        QTest::keyClick(&window_->records(), Qt::Key_Down);
+        QCOMPARE(window_->records().current(), 1);
+        QTest::keyClick(window_.get(), Qt::Key_3, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), field(QStringLiteral("Вопрос")));
+        QCOMPARE(field(QStringLiteral("Вопрос"))->text().toStdString(), window_->bank().record({2, 1}).question);
+        QTest::keyClick(window_.get(), Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(window_->records().current(), 2);
+        QCOMPARE(window_->bank().undoStack().count(), 1);
+    }
+
+    void savingWithCtrlSWritesOnlyTheChangedFile()
+    {
+        const auto before = scratch_->state();
+        QLineEdit* answer = field(QStringLiteral("Ответ A"));
+        answer->setFocus();
+        type(answer, QStringLiteral("!"));
+        QTest::keyClick(answer, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!window_->isWindowModified());
+        const auto after = scratch_->state();
+        for (std::size_t i = 0; i < after.size(); ++i)
+            QCOMPARE(after[i] == before[i], i != 0);
+    }
+
+    void draggingARecordReordersItOrMovesItToAnotherStep()
+    {
+        const std::string first = window_->bank().record({1, 0}).question;
+        RecordListModel& records = window_->records().records();
+        const std::unique_ptr<QMimeData> dragged(records.mimeData({records.index(0)}));
+        records.dropMimeData(dragged.get(), Qt::MoveAction, 3, 0, {});
+        QCOMPARE(window_->bank().record({1, 2}).question, first);
+
+        const std::unique_ptr<QMimeData> again(records.mimeData({records.index(2)}));
+        window_->steps().dropRecord(*placeFromMime(again.get()), 4);
+        QCOMPARE(window_->bank().recordCount(1), 9);
+        QCOMPARE(window_->bank().record({4, 10}).question, first);
+        QCOMPARE(window_->bank().undoStack().count(), 2);
+    }
+
+    void aFileChangedByAnotherProgramIsToldAndReadAgain()
+    {
+        std::string theirs = scratch_->bytes(1);
+        theirs.replace(0, theirs.find('\r'), "\xD7\xF3\xE6\xEE\xE9");  // "Чужой"
+        scratch_->write(1, theirs);
+        QLabel* told = nullptr;
+        for (QLabel* label : window_->findChildren<QLabel*>())
+            if (label->accessibleName() == QStringLiteral("Файлы изменены другой программой"))
+                told = label;
+        QVERIFY(told != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(told->isVisible(), 5000);
+        QVERIFY(told->text().contains(QStringLiteral("qw1.txt")));
+        for (QPushButton* button : window_->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Перечитать с диска"))
+                QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(window_->bank().record({1, 0}).question, std::string("Чужой"));
+        QVERIFY(!told->isVisible());
+        QVERIFY(!window_->isWindowModified());
+    }
+
+    void everyControlHasARussianName()
+    {
+        for (QWidget* widget : window_->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(window_.get()))
+                continue;
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            const QString name = widget->accessibleName().isEmpty() && button != nullptr ? button->text()
+                                                                                         : widget->accessibleName();
+            QVERIFY2(hasCyrillic(name), qPrintable(QStringLiteral("%1 «%2»").arg(
+                                            QString::fromLatin1(widget->metaObject()->className()), name)));
+        }
+        for (QAction* action : window_->actions())
+            QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->text()));
+    }
+
+private:
+    QLineEdit* field(const QString& name) const
+    {
+        for (QLineEdit* edit : window_->form().findChildren<QLineEdit*>())
+            if (edit->accessibleName() == name)
+                return edit;
+        return nullptr;
+    }
+
+    std::unique_ptr<test::ScratchBank> scratch_;
+    std::unique_ptr<EditorWindow> window_;
+};
+
+QTEST_MAIN(EditorWindowTest)
+#include "EditorWindowTest.moc"

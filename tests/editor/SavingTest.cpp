@@ -1,0 +1,228 @@
+// Saving: untouched files keep their bytes and times, one change writes one file, the
+// characters windows-1251 lacks are named, a file that cannot be written keeps the text.
+#include "BankCheck.h"
+#include "BankText.h"
+#include "OpenBank.h"
+#include "Saving.h"
+#include "ShippedBanks.h"
+#include "ScratchBank.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace kvardelon;
+using namespace kvardelon::editor;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The records the game reads from a file, in order.
+std::vector<Record> readAsTheGame(const std::string& bytes, const fs::path& file)
+{
+    RecordReader reader(bytes, file, 1);
+    std::vector<Record> records;
+    while (std::optional<Record> record = reader.next())
+        records.push_back(*record);
+    return records;
+}
+
+// Makes the bank's folder unwritable in one of the ways a teacher meets; undone on destruction.
+class Obstacle {
+public:
+    Obstacle(const QString& kind, const fs::path& data) : kind_(kind), data_(data)
+    {
+        if (kind_ == QLatin1String("readOnlyFolder")) {
+            fs::permissions(data_, fs::perms::owner_read | fs::perms::owner_exec);
+        } else if (kind_ == QLatin1String("folderGone")) {
+            fs::rename(data_, fs::path(data_).concat(".moved"));
+            std::ofstream(data_) << "not a folder";
+        } else {
+            // No room for more than a few bytes in any file: a full disk as a writer sees it.
+            std::signal(SIGXFSZ, SIG_IGN);
+            getrlimit(RLIMIT_FSIZE, &saved_);
+            rlimit tight = saved_;
+            tight.rlim_cur = 64;
+            setrlimit(RLIMIT_FSIZE, &tight);
+        }
+    }
+
+    ~Obstacle()
+    {
+        if (kind_ == QLatin1String("readOnlyFolder")) {
+            fs::permissions(data_, fs::perms::owner_all);
+        } else if (kind_ == QLatin1String("folderGone")) {
+            fs::remove(data_);
+            fs::rename(fs::path(data_).concat(".moved"), data_);
+        } else {
+            setrlimit(RLIMIT_FSIZE, &saved_);
+        }
+    }
+
+    Obstacle(const Obstacle&) = delete;
+    Obstacle& operator=(const Obstacle&) = delete;
+
+private:
+    QString kind_;
+    fs::path data_;
+    rlimit saved_{};
+};
+
+}  // namespace
+
+class SavingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openingAndSavingWithNoChangeKeepsEveryByteAndTime_data()
+    {
+        QTest::addColumn<QString>("bank");
+        for (const test::ShippedBank& bank : test::kShippedBanks)
+            QTest::newRow(bank.name) << QString::fromLatin1(bank.folder);
+    }
+
+    void openingAndSavingWithNoChangeKeepsEveryByteAndTime()
+    {
+        QFETCH(QString, bank);
+        test::ScratchBank scratch(bank.toLatin1().constData());
+        const auto before = scratch.state();
+        OpenBank opened;
+        opened.open(scratch.data());
+        opened.setText({4, 4}, RecordField::Question, "изменено");
+        opened.undoStack().undo();
+        const SavePlan plan = planSave(opened);
+        QVERIFY(plan.steps.empty());
+        QVERIFY(saveSteps(opened, plan.steps).error.isEmpty());
+        QVERIFY(scratch.state() == before);
+
+        // Saved elsewhere whole, every file comes out as it came in.
+        const QTemporaryDir elsewhere;
+        QVERIFY(saveAs(opened, fs::path(elsewhere.path().toStdString()) / "data").isEmpty());
+        for (int step = 1; step <= kSteps; ++step)
+            QCOMPARE(test::bytesOf(opened.step(step).path), scratch.bytes(step));
+        QVERIFY(scratch.state() == before);
+    }
+
+    void oneChangeWritesOnlyItsFileAndTheGameReadsIt()
+    {
+        test::ScratchBank scratch;
+        const auto before = scratch.state();
+        const std::size_t findingsBefore = check::checkBank(scratch.data()).size();
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({7, 2}, RecordField::Question, "Как зовут кота учительницы?");
+        const SavePlan plan = planSave(bank);
+        QCOMPARE(plan.steps, std::vector<int>{7});
+        QVERIFY(saveSteps(bank, plan.steps).error.isEmpty());
+        QVERIFY(!bank.isModified());
+
+        const auto after = scratch.state();
+        for (std::size_t i = 0; i < after.size(); ++i)
+            QCOMPARE(after[i] == before[i], i != 6);
+        const std::vector<Record> read = readAsTheGame(scratch.bytes(7), scratch.file(7));
+        QCOMPARE(read.at(2).question, std::string("Как зовут кота учительницы?"));
+        QCOMPARE(scratch.bytes(7).find("\r\n") != std::string::npos, true);
+        QCOMPARE(detectEncoding(scratch.bytes(7)), Encoding::Cp1251);
+        QCOMPARE(check::checkBank(scratch.data()).size(), findingsBefore);
+    }
+
+    void charactersWindows1251LacksAreNamedAndReplacedOrSavedAsUtf8_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("replaced");
+        QTest::newRow("times") << QStringLiteral("2 × 2") << QStringLiteral("×") << QStringLiteral("2 x 2");
+        QTest::newRow("emoji") << QStringLiteral("Кот 🐈") << QStringLiteral("🐈") << QStringLiteral("Кот ");
+        QTest::newRow("letterWithMark") << QStringLiteral("Café") << QStringLiteral("é") << QStringLiteral("Cafe");
+        QTest::newRow("greek") << QStringLiteral("Ω-3") << QStringLiteral("Ω") << QStringLiteral("-3");
+    }
+
+    void charactersWindows1251LacksAreNamedAndReplacedOrSavedAsUtf8()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, character);
+        QFETCH(QString, replaced);
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({3, 5}, RecordField::AnswerB, typed.toStdString());
+        const SavePlan plan = planSave(bank);
+        QCOMPARE(plan.unencodable.size(), std::size_t{1});
+        const auto& place = plan.unencodable.at(3).front();
+        QCOMPARE(place.record, 5);
+        QCOMPARE(place.field, 2);
+        QCOMPARE(QString::fromStdString(place.character.text), character);
+        QCOMPARE(QString::fromStdString(withReplacements(typed.toStdString())), replaced);
+
+        bank.setEncoding(3, Encoding::Utf8WithMark, QStringLiteral("UTF-8"));
+        QVERIFY(planSave(bank).unencodable.empty());
+        QVERIFY(saveSteps(bank, {3}).error.isEmpty());
+        QCOMPARE(detectEncoding(scratch.bytes(3)), Encoding::Utf8WithMark);
+        QCOMPARE(QString::fromStdString(readAsTheGame(scratch.bytes(3), scratch.file(3)).at(5).answers[1]), typed);
+    }
+
+    void aFileThatCannotBeWrittenKeepsTheTextAndSaysWhy_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("readOnlyFolder") << QStringLiteral("readOnlyFolder") << QStringLiteral("нельзя писать");
+        QTest::newRow("folderGone") << QStringLiteral("folderGone") << QStringLiteral("не сохранён");
+        QTest::newRow("diskFull") << QStringLiteral("diskFull") << QStringLiteral("не осталось места");
+    }
+
+    void aFileThatCannotBeWrittenKeepsTheTextAndSaysWhy()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, saying);
+        if (obstacle == QLatin1String("readOnlyFolder") && geteuid() == 0)
+            QSKIP("the superuser writes into any folder");
+        test::ScratchBank scratch;
+        const std::string before = scratch.bytes(12);
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({12, 0}, RecordField::AnswerD, "ответ, который нельзя потерять");
+        SaveResult result;
+        {
+            const Obstacle blocked(obstacle, scratch.data());
+            result = saveSteps(bank, planSave(bank).steps);
+        }
+        QVERIFY2(result.error.contains(saying), qPrintable(result.error));
+        QVERIFY(result.error.contains(QStringLiteral("qw12.txt")));
+        QVERIFY(result.written.empty());
+        QVERIFY(bank.isModified(12));
+        QCOMPARE(bank.record({12, 0}).answers[3], std::string("ответ, который нельзя потерять"));
+        QCOMPARE(scratch.bytes(12), before);
+        QVERIFY(saveSteps(bank, planSave(bank).steps).error.isEmpty());
+    }
+
+    void aFileChangedOnDiskIsToldAndCanBeReadAgainUndoably()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({3, 0}, RecordField::Question, "мой вопрос");
+        std::string theirs = scratch.bytes(3);
+        theirs.replace(0, theirs.find('\r'), "\xD7\xF3\xE6\xEE\xE9 \xE2\xEE\xEF\xF0\xEE\xF1");  // "Чужой вопрос"
+        scratch.write(3, theirs);
+        QVERIFY(changedOnDisk(bank.step(3), 3));
+        QCOMPARE(planSave(bank).changedOnDisk, std::vector<int>{3});
+
+        QVERIFY(bank.reload(3));
+        QCOMPARE(bank.record({3, 0}).question, std::string("Чужой вопрос"));
+        QVERIFY(!changedOnDisk(bank.step(3), 3));
+        QVERIFY(!bank.isModified(3));
+        bank.undoStack().undo();
+        QCOMPARE(bank.record({3, 0}).question, std::string("мой вопрос"));
+        QVERIFY(bank.isModified(3));
+    }
+};
+
+QTEST_GUILESS_MAIN(SavingTest)
+#include "SavingTest.moc"
