@@ -4,6 +4,7 @@
 // measuring belongs to the toolkit and costs the same whatever the checker does.
 #include "BankCheck.h"
 #include "BankFiles.h"
+#include "LastRecord.h"
 #include "QuestionBank.h"
 #include "RatioReporter.h"
 
@@ -17,12 +18,7 @@ using namespace kvardelon;
 // The shipped bank's first file: ten real records in windows-1251 with CR LF.
 const fs::path kBank = fs::path(KVARDELON_SOURCE_DIR) / "data";
 
-// Always the tenth record: the load reads the whole file.
-class LastRecord : public Random {
-public:
-    void seedFromTimeOfDay() override {}
-    float next() override { return 0.95F; }
-};
+using bench::LastRecord;
 
 void floorLoadQuestion(benchmark::State& state)
 {

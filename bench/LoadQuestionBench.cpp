@@ -1,6 +1,7 @@
 // Loading a question from a ten-record bank file, against the floor of opening the
 // same file, reading all its bytes and closing it.
 #include "Cp1251.h"
+#include "LastRecord.h"
 #include "QuestionBank.h"
 #include "RatioReporter.h"
 
@@ -16,12 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace kvardelon;
 
-// Always the tenth record: the load reads the whole file, as the floor does.
-class LastRecord : public Random {
-public:
-    void seedFromTimeOfDay() override {}
-    float next() override { return 0.95F; }
-};
+using bench::LastRecord;
 
 // Ten records of realistic length, in windows-1251 with CR LF.
 fs::path makeBank()

@@ -98,9 +98,9 @@ const MenuSpec kMenus[] = {
 
 Needs needsOf(const QString& name)
 {
-    for (const ActionSpec& spec : kActions)
-        if (spec.name != nullptr && name == QLatin1String(spec.name))
-            return spec.needs;
+    for (const ActionSpec& entry : kActions)
+        if (entry.name != nullptr && name == QLatin1String(entry.name))
+            return entry.needs;
     return Needs::Nothing;
 }
 
@@ -108,14 +108,14 @@ Needs needsOf(const QString& name)
 
 void EditorWindow::buildActions()
 {
-    for (const ActionSpec& spec : kActions) {
-        if (spec.name == nullptr)
+    for (const ActionSpec& entry : kActions) {
+        if (entry.name == nullptr)
             continue;
-        auto* action = new QAction(QString::fromUtf8(spec.text), this);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(spec.keys)));
+        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(entry.keys)));
         action->setShortcutContext(Qt::WindowShortcut);
-        const auto run = spec.run;
+        const auto run = entry.run;
         connect(action, &QAction::triggered, this, [this, run] { run(*this); });
         addAction(action);
         actions_[action->objectName()] = action;
@@ -134,21 +134,21 @@ void EditorWindow::buildActions()
 
 void EditorWindow::buildMenus()
 {
-    for (const MenuSpec& menuSpec : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuSpec.title));
-        if (QLatin1String(menuSpec.id) == QLatin1String("edit")) {
+    for (const MenuSpec& menuEntry : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuEntry.title));
+        if (QLatin1String(menuEntry.id) == QLatin1String("edit")) {
             menu->addAction(actions_.at(QStringLiteral("undo")));
             menu->addAction(actions_.at(QStringLiteral("redo")));
             menu->addSeparator();
         }
-        for (const ActionSpec& spec : kActions) {
-            if (QLatin1String(spec.menu) != QLatin1String(menuSpec.id))
+        for (const ActionSpec& entry : kActions) {
+            if (QLatin1String(entry.menu) != QLatin1String(menuEntry.id))
                 continue;
-            if (spec.name == nullptr)
+            if (entry.name == nullptr)
                 menu->addSeparator();
             else
-                menu->addAction(actions_.at(QString::fromLatin1(spec.name)));
-            if (spec.name != nullptr && QLatin1String(spec.name) == QLatin1String("openBank")) {
+                menu->addAction(actions_.at(QString::fromLatin1(entry.name)));
+            if (entry.name != nullptr && QLatin1String(entry.name) == QLatin1String("openBank")) {
                 QMenu* recent = menu->addMenu(QStringLiteral("&Недавние банки"));
                 connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
             }
