@@ -13,7 +13,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 game=$(realpath "${1:-$repo/build/debug/windows/kvardelon}")
 folder=$(realpath "${2:-$repo}")
-for tool in Xvfb xdotool orca dbus-launch /usr/libexec/at-spi-bus-launcher python3; do
+for tool in Xvfb xdotool orca script dbus-launch /usr/libexec/at-spi-bus-launcher python3; do
     command -v "$tool" > /dev/null || { echo "hear-a-game: $tool is missing" >&2; exit 1; }
 done
 
@@ -40,7 +40,9 @@ pids+=("$DBUS_SESSION_BUS_PID")
 pids+=($!)
 sleep 1
 speech=$tmp/orca.out
-orca --replace --debug-file="$speech" > "$tmp/orca.log" 2>&1 &
+# Orca buffers its debug file unless it is a terminal: "script" gives it one and writes
+# each line through at once.
+script -qfec 'exec orca --replace --debug-file=/dev/tty' "$speech" < /dev/null > "$tmp/orca.log" 2>&1 &
 pids+=($!)
 # Started while Orca settles in, the game is heard at once; started later, only a minute on.
 sleep 4

@@ -100,6 +100,9 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Hidden until it has something to say: shown with its window, it would be heard as an
+    // empty notification whenever a window opens.
+    hide();
 }
 
 void Announcer::say(const QString& text)
