@@ -6,6 +6,7 @@
 
 #include "Lifelines.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <limits>
@@ -24,8 +25,10 @@ Form2::Form2(Forms& forms)
 
 void Form2::build(QWidget& client)
 {
-    makeLabel(&client, "Label1", QStringLiteral("Как зовут Вашего друга?"), {240, 120, 3015, 255});
+    QLabel* label1 = makeLabel(&client, "Label1", QStringLiteral("Как зовут Вашего друга?"), {240, 120, 3015, 255});
     text1_ = new QLineEdit(&client);
+    // The question names the field, so a screen reader says what to type there.
+    label1->setBuddy(text1_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(Twips{240, 600, 3135, 375}.pixels());
     text1_->setMaxLength(std::numeric_limits<int>::max());

@@ -133,6 +133,8 @@ private slots:
         QCOMPARE(said(form1), answers());
         Form& friendCall = t.open(2);
         QCOMPARE(said(friendCall), QStringLiteral("Как зовут Вашего друга?"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(friendCall.control<QWidget>("Text1"))->text(QAccessible::Name),
+                 QStringLiteral("Как зовут Вашего друга?"));
         t.click(friendCall, "Command1");
         QCOMPARE(said(friendCall), t.labelText(friendCall, "Label2"));
         t.click(friendCall, "Command2");
