@@ -281,10 +281,11 @@ private slots:
             QCOMPARE(records.size(), std::size_t{10});
             everything.insert(everything.end(), records.begin(), records.end());
         }
-        for (const auto& [step, question] : outcome.played) {
-            const std::vector<Record>& records = after.at(static_cast<std::size_t>(step - 1));
-            QVERIFY2(std::any_of(records.begin(), records.end(), [&](const Record& r) { return r.question == question; }),
-                     question.c_str());
+        for (const auto& played : outcome.played) {
+            const std::vector<Record>& records = after.at(static_cast<std::size_t>(played.first - 1));
+            QVERIFY2(std::any_of(records.begin(), records.end(),
+                                 [&played](const Record& r) { return r.question == played.second; }),
+                     played.second.c_str());
         }
         for (const std::vector<Record>& records : before)
             for (const Record& record : records)
