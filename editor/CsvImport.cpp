@@ -2,9 +2,7 @@
 #include "CsvImport.h"
 
 #include "Csv.h"
-#include "Ladder.h"
 #include "Text.h"
-#include "Words.h"
 
 #include <algorithm>
 #include <map>
@@ -154,15 +152,6 @@ QString letterOf(const std::string& answerLine)
     return number && *number >= 1 && *number <= 4 ? kLetters[*number - 1] : qtext(answerLine);
 }
 
-std::map<int, int> rowsByStep(const ImportPlan& plan)
-{
-    std::map<int, int> count;
-    for (const ImportRow& row : plan.rows)
-        if (row.step > 0)
-            ++count[row.step];
-    return count;
-}
-
 }  // namespace
 
 ImportPlan readImport(const QString& text, const check::Fits& fits)
@@ -189,53 +178,6 @@ ImportPlan readImport(const QString& text, const check::Fits& fits)
         plan.rows.push_back(readRow(*row, index));
     judge(plan.rows, fits);
     return plan;
-}
-
-std::array<std::vector<Record>, kSteps> afterImport(const OpenBank& bank, const ImportPlan& plan, ImportMode mode)
-{
-    std::array<std::vector<Record>, kSteps> records;
-    const std::map<int, int> named = rowsByStep(plan);
-    for (int step = 1; step <= kSteps; ++step)
-        if (mode == ImportMode::Append || !named.contains(step))
-            records.at(static_cast<std::size_t>(step - 1)) = bank.file(step).records;
-    for (const ImportRow& row : plan.rows)
-        if (row.step > 0)
-            records.at(static_cast<std::size_t>(row.step - 1)).push_back(row.record);
-    return records;
-}
-
-QStringList importSummary(const OpenBank& bank, const ImportPlan& plan, ImportMode mode)
-{
-    QStringList lines;
-    for (const auto& [step, count] : rowsByStep(plan)) {
-        const int before = bank.recordCount(step);
-        const int first = mode == ImportMode::Append ? before + 1 : 1;
-        const int last = first + count - 1;
-        QString line = QStringLiteral("Ступень %1 (%2): ").arg(step).arg(QString::fromLatin1(ladderStep(step).caption));
-        const QString places = first == last ? QStringLiteral("вопрос %1").arg(first)
-                                             : QStringLiteral("вопросы %1–%2").arg(first).arg(last);
-        line += mode == ImportMode::Append
-                    ? counted(count, "новый", "новых", "новых") + QStringLiteral(" → ") + places
-                    : counted(count, "вопрос", "вопроса", "вопросов") + QStringLiteral(" вместо прежних %1").arg(before);
-        if (last > kRecordsDrawnFrom)
-            line += QStringLiteral("; после десятого игра вопросы не покажет");
-        if (last < kRecordsDrawnFrom)
-            line += QStringLiteral("; всего будет %1 из нужных десяти").arg(last);
-        lines.append(line + u'.');
-    }
-    return lines;
-}
-
-void applyImport(OpenBank& bank, const ImportPlan& plan, ImportMode mode)
-{
-    const std::map<int, int> named = rowsByStep(plan);
-    if (named.empty())
-        return;
-    std::array<std::vector<Record>, kSteps> records = afterImport(bank, plan, mode);
-    bank.undoStack().beginMacro(QStringLiteral("импорт из таблицы"));
-    for (const auto& [step, count] : named)
-        bank.replaceRecords(step, std::move(records.at(static_cast<std::size_t>(step - 1))), {});
-    bank.undoStack().endMacro();
 }
 
 QString exportCsv(const OpenBank& bank)

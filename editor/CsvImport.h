@@ -13,11 +13,6 @@
 
 namespace kvardelon::editor {
 
-enum class ImportMode {
-    Append,   // after the records a step has
-    Replace,  // instead of the records of each step the spreadsheet names
-};
-
 struct ImportRow {
     int line = 0;       // where the row begins in the spreadsheet
     int step = 0;       // 1..15; 0 when the row names no step and is left out
@@ -36,15 +31,6 @@ struct ImportPlan {
 // 1–4. Each row is judged by the checker's rules as the game would read it; fits measures
 // lengths (empty: none).
 ImportPlan readImport(const QString& text, const check::Fits& fits = {});
-
-// The records of every step after the import.
-std::array<std::vector<Record>, kSteps> afterImport(const OpenBank& bank, const ImportPlan& plan, ImportMode mode);
-
-// What goes where, one line a step the spreadsheet names.
-QStringList importSummary(const OpenBank& bank, const ImportPlan& plan, ImportMode mode);
-
-// Puts the rows into the bank as one step on the undo stack.
-void applyImport(OpenBank& bank, const ImportPlan& plan, ImportMode mode);
 
 // Every record of the bank, step by step, under the header row.
 QString exportCsv(const OpenBank& bank);

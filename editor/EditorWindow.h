@@ -86,6 +86,8 @@ private:
     // Asks about unsaved changes before they would be lost; false to stay.
     bool maybeSave(const QString& question);
     void launch(std::optional<double> scale);
+    // Asks whether a new question on a step of ten takes the place of one of them.
+    void newRecordOnFullStep(int step);
     // Says so when an insertion at a step pushed its tenth record out of play.
     void notePushedOut(Place inserted);
 

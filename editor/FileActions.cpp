@@ -3,6 +3,7 @@
 
 #include "CsvImport.h"
 #include "ImportDialog.h"
+#include "ImportEffects.h"
 #include "NewBankDialog.h"
 #include "RecentBanks.h"
 #include "SaveFlow.h"
@@ -83,7 +84,7 @@ void EditorWindow::newBank()
 
 bool EditorWindow::save()
 {
-    switch (saveWithQuestions(this, bank_, *check_)) {
+    switch (saveWithQuestions(this, bank_, *check_, [this] { fillToTen(); })) {
     case SaveOutcome::Saved:
         statusBar()->showMessage(QStringLiteral("Сохранено."), kStatusMilliseconds);
         return true;

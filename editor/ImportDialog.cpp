@@ -16,6 +16,12 @@ namespace kvardelon::editor {
 
 namespace {
 
+constexpr std::pair<ImportMode, const char*> kModes[] = {
+    {ImportMode::First, "Первыми на своей ступени: прежние вопросы дополнят её до десяти, лишние уйдут"},
+    {ImportMode::Replace, "Вместо всех прежних вопросов тех ступеней, что есть в таблице"},
+    {ImportMode::Append, "После прежних вопросов (на полной ступени они не будут играть)"},
+};
+
 enum Column { LineColumn, StepColumn, QuestionColumn, CorrectColumn, NotesColumn, kColumns };
 
 QTableWidgetItem* cell(const QString& text)
@@ -34,12 +40,11 @@ ImportDialog::ImportDialog(const OpenBank& bank, ImportPlan plan, const QString&
     setWindowTitle(QStringLiteral("Импорт из таблицы — %1").arg(fileName));
     resize(900, 600);
     auto* layout = new QVBoxLayout(this);
-    auto* modeLabel = new QLabel(QStringLiteral("&Куда:"), this);
+    auto* modeLabel = new QLabel(QStringLiteral("&Куда поставить вопросы из таблицы:"), this);
     modeLabel->setBuddy(mode_);
-    mode_->setAccessibleName(QStringLiteral("Куда добавить вопросы"));
-    mode_->addItem(QStringLiteral("Добавить после вопросов каждой ступени"), static_cast<int>(ImportMode::Append));
-    mode_->addItem(QStringLiteral("Заменить вопросы тех ступеней, что есть в таблице"),
-                   static_cast<int>(ImportMode::Replace));
+    mode_->setAccessibleName(QStringLiteral("Куда поставить вопросы"));
+    for (const auto& [mode, caption] : kModes)
+        mode_->addItem(QString::fromUtf8(caption), static_cast<int>(mode));
     layout->addWidget(modeLabel);
     layout->addWidget(mode_);
     summary_->setTextFormat(Qt::PlainText);

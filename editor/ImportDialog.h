@@ -2,7 +2,7 @@
 // before anything changes.
 #pragma once
 
-#include "CsvImport.h"
+#include "ImportEffects.h"
 
 #include <QDialog>
 

@@ -115,6 +115,14 @@ void OpenBank::removeRecord(Place place)
     undoStack_.push(new RemoveRecord(*this, place));
 }
 
+void OpenBank::replaceRecord(Place place, const Record& record, const QString& what)
+{
+    undoStack_.beginMacro(what);
+    removeRecord(place);
+    insertRecord(place, record, {});
+    undoStack_.endMacro();
+}
+
 void OpenBank::moveRecord(Place from, Place to)
 {
     if (from != to)
@@ -130,29 +138,6 @@ void OpenBank::setEncoding(int step, Encoding encoding, const QString& what)
 {
     if (file(step).encoding != encoding)
         undoStack_.push(new ChangeEncoding(*this, step, encoding, what));
-}
-
-std::vector<int> OpenBank::fillToTen()
-{
-    constexpr auto kTen = static_cast<std::size_t>(kRecordsDrawnFrom);
-    std::vector<int> shortSteps;
-    for (int step = 1; step <= kSteps; ++step)
-        if (!file(step).records.empty() && file(step).records.size() < kTen)
-            shortSteps.push_back(step);
-    if (shortSteps.empty())
-        return shortSteps;
-    undoStack_.beginMacro(QStringLiteral("дополнение ступеней до десяти вопросов"));
-    for (const int step : shortSteps) {
-        const std::vector<Record>& own = file(step).records;
-        std::vector<Record> records = own;
-        for (std::size_t i = 0; records.size() < kTen; ++i) {
-            records.push_back(own[i % own.size()]);
-            records.back().line = 0;
-        }
-        replaceRecords(step, std::move(records), {});
-    }
-    undoStack_.endMacro();
-    return shortSteps;
 }
 
 void OpenBank::putText(Place place, RecordField field, const std::string& text)

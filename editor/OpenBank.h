@@ -52,13 +52,11 @@ public:
     void setCorrectAnswer(Place place, int answer);  // 1..4
     void insertRecord(Place at, const Record& record, const QString& what);
     void removeRecord(Place place);
+    // The record takes the place of the one there, which leaves the bank; one undo step.
+    void replaceRecord(Place place, const Record& record, const QString& what);
     void moveRecord(Place from, Place to);  // to: the place it takes after leaving from
     void replaceRecords(int step, std::vector<Record> records, const QString& what);
     void setEncoding(int step, Encoding encoding, const QString& what);
-    // Every step with one to nine records gets copies of its own records, in turn, up to
-    // ten, so that the game always finds the record it draws; one undo step. Returns the
-    // steps filled.
-    std::vector<int> fillToTen();
 
     // What the undo commands apply; each says what changed.
     void putText(Place place, RecordField field, const std::string& text);

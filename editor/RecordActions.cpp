@@ -1,12 +1,15 @@
 // The window's record actions, playing, and the help.
 #include "EditorWindow.h"
 
+#include "FillDialog.h"
+#include "FullStepDialog.h"
 #include "Launch.h"
 #include "RecordForm.h"
 #include "RecordList.h"
 #include "SaveFlow.h"
 #include "StepList.h"
 #include "Text.h"
+#include "Wording.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -28,10 +31,36 @@ constexpr int kStatusMilliseconds = 8000;
 void EditorWindow::newRecord()
 {
     const int step = steps_->current();
+    if (bank_.recordCount(step) >= kRecordsDrawnFrom) {
+        newRecordOnFullStep(step);
+        return;
+    }
     const int at = records_->current() < 0 ? bank_.recordCount(step) : records_->current() + 1;
     bank_.insertRecord({step, at}, Record{}, QStringLiteral("новый вопрос"));
     goTo({step, at}, RecordField::Question);
-    notePushedOut({step, at});
+}
+
+// A step of ten: a new question that went in among them would push the tenth out of play.
+void EditorWindow::newRecordOnFullStep(int step)
+{
+    FullStepDialog dialog(bank_, step, records_->current(), this);
+    dialog.exec();
+    if (dialog.choice() == FullStepDialog::Choice::AfterTenth) {
+        const Place at{step, bank_.recordCount(step)};
+        bank_.insertRecord(at, Record{}, QStringLiteral("новый вопрос после десятого"));
+        goTo(at, RecordField::Question);
+        return;
+    }
+    if (dialog.choice() != FullStepDialog::Choice::Replace)
+        return;
+    const Place at{step, dialog.replaced()};
+    const QString leaving = qtext(check::inQuotes(bank_.record(at).question));
+    bank_.replaceRecord(at, Record{}, QStringLiteral("новый вопрос вместо %1").arg(leaving));
+    goTo(at, RecordField::Question);
+    statusBar()->showMessage(QStringLiteral("Новый вопрос встал %1-м; вопрос %2 удалён. Вернуть его: Ctrl+Z.")
+                                 .arg(at.record + 1)
+                                 .arg(leaving),
+                             kStatusMilliseconds * 2);
 }
 
 void EditorWindow::duplicateRecord()
@@ -57,16 +86,28 @@ void EditorWindow::notePushedOut(Place inserted)
 
 void EditorWindow::fillToTen()
 {
-    const std::vector<int> filled = bank_.fillToTen();
+    if (planFill(bank_, nullptr).empty()) {
+        statusBar()->showMessage(QStringLiteral("Дополнять нечего: на каждой ступени уже не меньше десяти вопросов."),
+                                 kStatusMilliseconds);
+        return;
+    }
+    FillDialog dialog(bank_, programFolder_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    applyFill(bank_, dialog.plan());
     QStringList steps;
-    for (const int step : filled)
-        steps.append(QString::number(step));
-    statusBar()->showMessage(filled.empty()
-                                 ? QStringLiteral("Дополнять нечего: на каждой ступени с вопросами их уже не меньше десяти.")
-                                 : QStringLiteral("Ступени %1 дополнены повторами своих вопросов до десяти; "
-                                                  "отменить: Ctrl+Z.")
-                                       .arg(steps.join(QStringLiteral(", "))),
-                             kStatusMilliseconds);
+    int repeats = 0;
+    for (const StepFill& fill : dialog.plan()) {
+        if (!fill.added.empty())
+            steps.append(QString::number(fill.step));
+        repeats += fill.repeats;
+    }
+    statusBar()->showMessage(QStringLiteral("Дополнены ступени %1%2. Отменить: Ctrl+Z.")
+                                 .arg(steps.join(QStringLiteral(", ")),
+                                      repeats == 0 ? QString()
+                                                   : QStringLiteral("; повторы вопросов проверка отметит: "
+                                                                    "замените их своими")),
+                             kStatusMilliseconds * 2);
 }
 
 void EditorWindow::deleteRecord()
@@ -124,7 +165,8 @@ void EditorWindow::playOnProjector()
 
 void EditorWindow::launch(std::optional<double> scale)
 {
-    if (!bank_.isModified() && !acceptErrors(this, *check_, QStringLiteral("Всё равно играть"), &bank_))
+    if (!bank_.isModified() &&
+        !acceptErrors(this, *check_, QStringLiteral("Всё равно играть"), [this] { fillToTen(); }))
         return;
     if (bank_.isModified()) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Играть"),

@@ -23,8 +23,8 @@ QString consequence(check::Problem problem)
     switch (problem) {
     case check::Problem::TooFewRecords:
         return QStringLiteral("Игра остановится с сообщением об ошибке, когда выпадет вопрос, которого нет на "
-                              "ступени, и игроку придётся начать заново. Если своих вопросов меньше десяти, "
-                              "повторите их: «Правка → Дополнить ступени до десяти вопросов».");
+                              "ступени, и игроку придётся начать заново. Если своих вопросов меньше десяти, возьмите "
+                              "недостающие из тех, что идут с игрой: «Правка → Дополнить ступени до десяти вопросов».");
     case check::Problem::CannotOpen:
     case check::Problem::ShiftedLines:
     case check::Problem::LineTooLong:
@@ -177,33 +177,36 @@ QString placeText(int record, int field)
     return QStringLiteral("в вопросе %1 (%2)").arg(record + 1).arg(fields.at(static_cast<std::size_t>(field)));
 }
 
-bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, OpenBank* fillable)
+bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, const std::function<void()>& fill)
 {
     while (check.count(check::Severity::Error) > 0) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("В банке есть ошибки"),
                         QStringLiteral("В банке есть ошибки. Вот что сделает с ними игра:\n\n") + errorReport(check),
                         QMessageBox::NoButton, parent);
         QPushButton* back = box.addButton(QStringLiteral("Вернуться к правке"), QMessageBox::RejectRole);
-        QPushButton* fill = fillable != nullptr && hasProblem(check, check::Problem::TooFewRecords)
-                                ? box.addButton(QStringLiteral("Дополнить ступени до десяти"), QMessageBox::ActionRole)
-                                : nullptr;
+        QPushButton* fillButton =
+            fill && hasProblem(check, check::Problem::TooFewRecords)
+                ? box.addButton(QStringLiteral("Дополнить ступени до десяти…"), QMessageBox::ActionRole)
+                : nullptr;
         QPushButton* go = box.addButton(goOn, QMessageBox::AcceptRole);
-        box.setDefaultButton(fill != nullptr ? fill : back);
+        box.setDefaultButton(fillButton != nullptr ? fillButton : back);
         box.exec();
-        if (box.clickedButton() != fill || fill == nullptr)
+        if (box.clickedButton() != fillButton || fillButton == nullptr)
             return box.clickedButton() == go;
-        fillable->fillToTen();
+        fill();
     }
     return true;
 }
 
-SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check)
+SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check,
+                              const std::function<void()>& fill)
 {
-    SavePlan plan = planSave(bank);
-    if (plan.steps.empty())
+    if (planSave(bank).steps.empty())
         return SaveOutcome::Saved;
-    if (!acceptErrors(parent, check, QStringLiteral("Сохранить с ошибками"), &bank) ||
-        !askAboutChangedFiles(parent, bank, plan) || !askAboutCharacters(parent, bank, plan))
+    if (!acceptErrors(parent, check, QStringLiteral("Сохранить с ошибками"), fill))
+        return SaveOutcome::Cancelled;
+    SavePlan plan = planSave(bank);  // after a fill asked for there, more files have changed
+    if (!askAboutChangedFiles(parent, bank, plan) || !askAboutCharacters(parent, bank, plan))
         return SaveOutcome::Cancelled;
     const SaveResult result = saveSteps(bank, plan.steps);
     return result.error.isEmpty() ? SaveOutcome::Saved : reportFailure(parent, result.error);

@@ -5,6 +5,8 @@
 #include "LiveCheck.h"
 #include "OpenBank.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace kvardelon::editor {
@@ -16,12 +18,15 @@ enum class SaveOutcome {
     SaveElsewhere,  // it could not, and the user asked to save into another folder
 };
 
-SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check);
+// fill: fills the steps of too few questions, when the user asks for it there.
+SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check,
+                              const std::function<void()>& fill);
 
 // Says what the game will do with the errors of the bank, if it has any; true when the
 // user goes on (with goOn as the button's caption), false to go back to editing. Given
-// the bank, offers to fill steps of too few questions with their own up to ten.
-bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, OpenBank* fillable = nullptr);
+// fill, offers it where steps have too few questions.
+bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn,
+                  const std::function<void()>& fill = {});
 
 // Where a character is: "в вопросе 2 (ответ B)".
 QString placeText(int record, int field);

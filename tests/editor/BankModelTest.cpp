@@ -2,6 +2,8 @@
 // spreadsheets read, previewed and imported as one undoable step.
 #include "CsvImport.h"
 #include "Csv.h"
+#include "FillSteps.h"
+#include "ImportEffects.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
 #include "ScratchBank.h"
@@ -50,6 +52,74 @@ const Change kChanges[] = {
     {"replaceRecords", [](OpenBank& b) { b.replaceRecords(5, {}, QStringLiteral("замена")); }},
     {"encoding", [](OpenBank& b) { b.setEncoding(9, Encoding::Utf8WithMark, QStringLiteral("UTF-8")); }},
 };
+
+Record ownQuestion(const char* question)
+{
+    return Record{.question = question, .answers = {"Четыре", "Шесть", "Восемь", "Десять"}, .answerLine = "2"};
+}
+
+// What an action says it did: the questions it means to be played, the records it says leave.
+struct Outcome {
+    std::vector<std::pair<int, std::string>> played;
+    std::vector<Record> leaving;
+};
+
+// The three ways an author puts questions in, each on a bank made from a shipped one.
+struct AuthorAction {
+    const char* name;
+    const char* bank;
+    std::vector<std::pair<int, int>> cut;  // steps left with that many records before opening
+    Outcome (*act)(OpenBank&);
+};
+
+const AuthorAction kAuthorActions[] = {
+    {"newQuestionTakesTheChosenOnesPlaceOnAFullStep", "data", {},
+     [](OpenBank& b) {
+         Outcome outcome{{{7, "Сколько струн у балалайки?"}}, {b.record({7, 3})}};
+         b.replaceRecord({7, 3}, ownQuestion("Сколько струн у балалайки?"), QStringLiteral("новый"));
+         return outcome;
+     }},
+    // The bank it was made from still asks the questions the steps kept: they must not come twice.
+    {"shortStepsFilledFromTheMainBankWithoutRepeats", "data", {{4, 3}, {9, 0}, {12, 9}},
+     [](OpenBank& b) {
+         const PlayedRecords main = readPlayedRecords(test::shippedBank("data"));
+         const std::vector<StepFill> fills = planFill(b, &main);
+         Outcome outcome;
+         for (const StepFill& fill : fills)
+             for (const Record& record : fill.added)
+                 outcome.played.emplace_back(fill.step, record.question);
+         applyFill(b, fills);
+         return outcome;
+     }},
+    {"importedQuestionsGoFirstAndTheOnesTheyPushOutAreNamed", "data", {},
+     [](OpenBank& b) {
+         const ImportPlan plan = readImport(QStringLiteral("ступень,вопрос,A,B,C,D,правильный\n"
+                                                           "7,Сколько лучей у снежинки?,Четыре,Шесть,Восемь,Десять,B\n"
+                                                           "7,Кто в нашем классе выше всех?,Аня,Петя,Оля,Гоша,2\n"
+                                                           "12,Какой день был самым снежным?,Вторник,Среда,Пятница,Суббота,2\n"));
+         Outcome outcome;
+         for (const ImportRow& row : plan.rows)
+             outcome.played.emplace_back(row.step, row.record.question);
+         for (const StepImport& effect : importEffects(b, plan, ImportMode::First))
+             outcome.leaving.insert(outcome.leaving.end(), effect.leaving.begin(), effect.leaving.end());
+         applyImport(b, plan, ImportMode::First);
+         return outcome;
+     }},
+};
+
+bool holds(const std::vector<Record>& records, const Record& record)
+{
+    return std::any_of(records.begin(), records.end(), [&](const Record& r) { return sameText(r, record); });
+}
+
+// The first records of a file of CR LF lines.
+std::string firstRecords(const std::string& bytes, int records)
+{
+    std::size_t end = 0;
+    for (int line = 0; line < records * kLinesPerRecord; ++line)
+        end = bytes.find("\r\n", end) + 2;
+    return bytes.substr(0, end);
+}
 
 }  // namespace
 
@@ -157,7 +227,7 @@ private slots:
         QVERIFY(!bank.isModified());
     }
 
-    void stepsOfFewRecordsAreFilledWithTheirOwnUpToTenAsOneStep()
+    void withoutAShippedBankShortStepsAreFilledWithTheirOwnAsOneStep()
     {
         test::ScratchBank scratch;
         OpenBank bank;
@@ -167,13 +237,66 @@ private slots:
         bank.replaceRecords(9, {}, QStringLiteral("ни одного"));
         QCOMPARE(check.count(check::Severity::Error), 2);
 
-        QCOMPARE(bank.fillToTen(), std::vector<int>{4});
+        const std::vector<StepFill> fills = planFill(bank, nullptr);
+        QCOMPARE(fills.size(), std::size_t{2});
+        QCOMPARE(fills[1].missing, 10);
+        QVERIFY(fillSummary(fills, {}).join(u' ').contains(QStringLiteral("7 повторов")));
+        applyFill(bank, fills);
         QCOMPARE(bank.recordCount(4), 10);
         QCOMPARE(bank.record({4, 9}).question, bank.record({4, 0}).question);
         QCOMPARE(bank.recordCount(9), 0);
         QCOMPARE(check.count(check::Severity::Error), 1);
         bank.undoStack().undo();
         QCOMPARE(bank.recordCount(4), 3);
+    }
+
+    void theAuthorsQuestionsArePlayedAndNothingLeavesUnsaid_data()
+    {
+        QTest::addColumn<int>("action");
+        for (std::size_t i = 0; i < std::size(kAuthorActions); ++i)
+            QTest::newRow(kAuthorActions[i].name) << static_cast<int>(i);
+    }
+
+    // After each action every record is played, every question the author put in is among
+    // its step's first ten, whatever left the bank was named, the bank checks clean, and one
+    // undo gives back the bank as it was.
+    void theAuthorsQuestionsArePlayedAndNothingLeavesUnsaid()
+    {
+        QFETCH(int, action);
+        const AuthorAction& author = kAuthorActions[action];
+        test::ScratchBank scratch(author.bank);
+        for (const auto& [step, records] : author.cut)
+            scratch.write(step, firstRecords(scratch.bytes(step), records));
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+        const Snapshot before = snapshot(bank);
+
+        const Outcome outcome = author.act(bank);
+        QVERIFY(!outcome.played.empty());
+        const Snapshot after = snapshot(bank);
+        std::vector<Record> everything;
+        for (int step = 1; step <= kSteps; ++step) {
+            const std::vector<Record>& records = after.at(static_cast<std::size_t>(step - 1));
+            QCOMPARE(records.size(), std::size_t{10});
+            everything.insert(everything.end(), records.begin(), records.end());
+        }
+        for (const auto& played : outcome.played) {
+            const std::vector<Record>& records = after.at(static_cast<std::size_t>(played.first - 1));
+            QVERIFY2(std::any_of(records.begin(), records.end(),
+                                 [&played](const Record& r) { return r.question == played.second; }),
+                     played.second.c_str());
+        }
+        for (const std::vector<Record>& records : before)
+            for (const Record& record : records)
+                QVERIFY2(holds(everything, record) || holds(outcome.leaving, record), record.question.c_str());
+        QVERIFY2(check.findings().empty(),
+                 check.findings().empty() ? "" : check.findings().front().message.c_str());
+        QCOMPARE(bank.undoStack().count(), 1);
+
+        bank.undoStack().undo();
+        QVERIFY(sameBank(snapshot(bank), before));
+        QVERIFY(!bank.isModified());
     }
 
     void theFindingsFollowTheUnsavedText()
@@ -231,7 +354,7 @@ private slots:
         QVERIFY(plan.rows[2].hasError);
         QCOMPARE(bank.undoStack().count(), 0);
         QVERIFY(sameBank(snapshot(bank), before));
-        QVERIFY(importSummary(bank, plan, ImportMode::Append).join(u' ').contains(QStringLiteral("не покажет")));
+        QVERIFY(importSummary(bank, plan, ImportMode::Append).join(u' ').contains(QStringLiteral("встанет после десятого")));
 
         applyImport(bank, plan, ImportMode::Append);
         QCOMPARE(bank.recordCount(2), 11);

@@ -11,14 +11,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -106,20 +110,33 @@ private slots:
         QCOMPARE(window_->bank().record({1, 0}).answerLine, std::string("2"));
     }
 
-    void aNewRecordIsFoundWantingAndAFindingLeadsBackToIt()
+    void aNewQuestionOnAFullStepTakesTheChosenOnesPlaceAndAFindingLeadsBackToIt()
     {
         window_->steps().choose(6);
+        const std::string leaving = window_->bank().record({6, 0}).question;
+        QString offered;
+        QTimer::singleShot(0, this, [&offered] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QComboBox* which = dialog->findChild<QComboBox*>();
+            offered = which->currentText();
+            QTest::keyClick(which, Qt::Key_Return);
+        });
         QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(window_->bank().recordCount(6), 11);
-        QCOMPARE(QApplication::focusWidget(), field(QStringLiteral("Вопрос")));
+        QVERIFY(offered.contains(QString::fromStdString(leaving).left(20)));
+        QCOMPARE(window_->bank().recordCount(6), 10);
+        QVERIFY(window_->bank().record({6, 0}).question.empty());
+        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("удалён")));
+        QCOMPARE(window_->focusWidget(), field(QStringLiteral("Вопрос")));  // once the dialog has gone
         QListWidget& findings = window_->findings().list();
         QVERIFY(findings.count() > 0);
-        QVERIFY(findings.item(0)->text().startsWith(QStringLiteral("Ступень 6, вопрос 2")));
+        QVERIFY(findings.item(0)->text().startsWith(QStringLiteral("Ступень 6, вопрос 1")));
 
         window_->steps().choose(1);
         QTest::mouseClick(findings.viewport(), Qt::LeftButton, {}, findings.visualItemRect(findings.item(0)).center());
         QCOMPARE(window_->steps().current(), 6);
-        QCOMPARE(window_->records().current(), 1);
+        QCOMPARE(window_->records().current(), 0);
+        window_->bank().undoStack().undo();
+        QCOMPARE(window_->bank().record({6, 0}).question, leaving);
     }
 
     void theWholeEditorWorksFromTheKeyboard()
@@ -150,6 +167,33 @@ private slots:
         const auto after = scratch_->state();
         for (std::size_t i = 0; i < after.size(); ++i)
             QCOMPARE(after[i] == before[i], i != 0);
+    }
+
+    void savingFillsAShortStepFromTheShippedBankWhenAskedAndWritesIt()
+    {
+        const std::string ten = scratch_->bytes(4);
+        std::size_t second = 0;
+        for (int line = 0; line < kLinesPerRecord; ++line)
+            second = ten.find("\r\n", second) + 2;
+        scratch_->write(4, ten.substr(second));  // nine records on disk, and one change elsewhere
+        QVERIFY(window_->openFolder(QString::fromStdString(scratch_->data().string())));
+        window_->bank().setText({1, 0}, RecordField::AnswerA, "Другой ответ");
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text().startsWith(QStringLiteral("Дополнить")))
+                        button->click();
+            } else if (modal != nullptr && modal->inherits("kvardelon::editor::FillDialog")) {
+                QTest::keyClick(modal, Qt::Key_Return);
+            }
+        });
+        answer.start(10);
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+        answer.stop();
+        QVERIFY(!window_->isWindowModified());
+        QCOMPARE(parseBankFile(scratch_->bytes(4)).records.size(), std::size_t{10});
     }
 
     void draggingARecordReordersItOrMovesItToAnotherStep()
