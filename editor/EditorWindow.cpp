@@ -14,11 +14,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -51,7 +53,11 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)),
       check_(new LiveCheck(bank_, gameFits(), this)), pages_(new QStackedWidget(this)), start_(new StartPage(this))
 {
-    resize(1280, 820);
+    // Roomy where the screen allows, never larger than it: a school projector may give 1024×768.
+    QSize size(1280, 820);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
     buildActions();
     pages_->addWidget(start_);
     pages_->addWidget(buildEditorPage());
@@ -112,7 +118,7 @@ QWidget* EditorWindow::buildEditorPage()
     panes->setStretchFactor(0, 0);
     panes->setStretchFactor(1, 2);
     panes->setStretchFactor(2, 3);
-    panes->setSizes({190, 420, 640});
+    panes->setSizes({160, 380, 740});
 
     auto* vertical = new QSplitter(Qt::Vertical);
     vertical->addWidget(panes);
@@ -136,12 +142,13 @@ QWidget* EditorWindow::buildRecordButtons()
     auto* grid = new QGridLayout(buttons);
     grid->setContentsMargins(0, 0, 0, 0);
     int placed = 0;
-    for (const char* name : {"newRecord", "duplicateRecord", "deleteRecord", "moveUp", "moveDown", "moveToStep"}) {
+    // Two columns, so that the pane stays narrow enough for the question's pane on a small screen.
+    for (const char* name : {"newRecord", "duplicateRecord", "moveUp", "moveDown", "moveToStep", "deleteRecord"}) {
         auto* button = new QToolButton(buttons);
         button->setDefaultAction(action(QString::fromLatin1(name)));
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        grid->addWidget(button, placed / 3, placed % 3);
+        grid->addWidget(button, placed / 2, placed % 2);
         ++placed;
     }
     return buttons;
