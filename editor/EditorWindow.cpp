@@ -72,6 +72,7 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
     connect(start_, &StartPage::openBank, this, &EditorWindow::openBank);
     connect(start_, &StartPage::openRecent, this, [this](const QString& folder) { openFolder(folder); });
     connect(steps_, &StepList::chosen, this, &EditorWindow::showStep);
+    connect(steps_, &StepList::recordDropped, this, qOverload<Place, int>(&EditorWindow::moveToStep));
     connect(records_, &RecordList::chosen, this, &EditorWindow::showRecord);
     connect(findings_, &FindingsView::goTo, this, &EditorWindow::goTo);
     connect(find_, &FindBar::goTo, this, [this](Place place, RecordField field) {

@@ -2,6 +2,7 @@
 // its preview, the findings; and every action in a menu with its shortcut.
 #pragma once
 
+#include "Arrival.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
 
@@ -59,6 +60,8 @@ public:
     void moveUp();
     void moveDown();
     void moveToStep();
+    // Moves a record to the end of another step, asking first when that step already plays ten.
+    void moveToStep(Place from, int step);
     void fillToTen();
     void play();
     void playOnProjector();
@@ -86,10 +89,8 @@ private:
     // Asks about unsaved changes before they would be lost; false to stay.
     bool maybeSave(const QString& question);
     void launch(std::optional<double> scale);
-    // Asks whether a new question on a step of ten takes the place of one of them.
-    void newRecordOnFullStep(int step);
-    // Says so when an insertion at a step pushed its tenth record out of play.
-    void notePushedOut(Place inserted);
+    // Asks which of a full step's ten gives up its place to a question coming there.
+    void arriveOnFullStep(const Arrival& arrival, int offered);
 
     std::filesystem::path programFolder_;
     OpenBank bank_;

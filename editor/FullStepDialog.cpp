@@ -1,4 +1,5 @@
-// The question asked when a new question would push one of a full step's ten out of play.
+// The question asked when a new, copied or moved question would push one of a full step's
+// ten out of play.
 #include "FullStepDialog.h"
 
 #include "Text.h"
@@ -8,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace kvardelon::editor {
@@ -15,6 +17,45 @@ namespace kvardelon::editor {
 namespace {
 
 constexpr qsizetype kShownCharacters = 70;
+
+// What the dialog says for each kind of arrival; %1 is the step, %2 how many it holds.
+struct ArrivalWords {
+    ArrivalKind kind;
+    const char* explanation;
+    const char* exchangeNote;  // a moved question's: %1 is the step it leaves
+    const char* which;
+    const char* replace;
+    const char* after;
+};
+
+const ArrivalWords kWords[] = {
+    {ArrivalKind::New,
+     "На ступени %1 уже %2, а игра берёт вопрос только из первых десяти. Чтобы новый вопрос играл, он займёт "
+     "место одного из них, и тот уйдёт из банка. Передумаете — «Правка → Отменить» (Ctrl+Z) вернёт его на место.",
+     nullptr, "&Какой вопрос уступит место новому:", "&Заменить его новым",
+     "&Добавить после десятого (в игру не попадёт)"},
+    {ArrivalKind::Copy,
+     "На ступени %1 уже %2, а игра берёт вопрос только из первых десяти. Чтобы копия играла, она займёт место "
+     "одного из них, и тот уйдёт из банка. Передумаете — «Правка → Отменить» (Ctrl+Z) вернёт его на место.\n\n"
+     "Копия повторяет вопрос слово в слово: пока вы её не измените, проверка будет отмечать повтор.",
+     nullptr, "&Какой вопрос уступит место копии:", "&Заменить его копией",
+     "&Добавить копию после десятого (в игру не попадёт)"},
+    {ArrivalKind::Move,
+     "На ступени %1 уже %2, а игра берёт вопрос только из первых десяти. Чтобы перенесённый вопрос играл, он "
+     "займёт место одного из них.",
+     " Тот перейдёт на ступень %1, на место перенесённого, так что из банка ничего не уйдёт; «Правка → "
+     "Отменить» (Ctrl+Z) вернёт оба на место.",
+     "&Какой вопрос уступит место перенесённому:", "&Поменять их местами",
+     "&Поставить после десятого (в игру не попадёт)"},
+};
+
+const ArrivalWords& wordsFor(ArrivalKind kind)
+{
+    for (const ArrivalWords& words : kWords)
+        if (words.kind == kind)
+            return words;
+    return kWords[0];
+}
 
 QString item(const Record& record, int index)
 {
@@ -26,39 +67,62 @@ QString item(const Record& record, int index)
     return QStringLiteral("%1. %2").arg(index + 1).arg(question);
 }
 
+QString explanation(const OpenBank& bank, const Arrival& arrival)
+{
+    const ArrivalWords& words = wordsFor(arrival.kind);
+    QString text = QString::fromUtf8(words.explanation)
+                       .arg(arrival.step)
+                       .arg(counted(bank.recordCount(arrival.step), "вопрос", "вопроса", "вопросов"));
+    if (words.exchangeNote != nullptr)
+        text += QString::fromUtf8(words.exchangeNote).arg(arrival.from.step);
+    if (exchangeLandsUnplayed(arrival))
+        text += QStringLiteral("\n\nПереносимый вопрос стоит на ступени %1 после десятого, поэтому и тот, что уступит "
+                               "ему место, окажется там после десятого и играть не будет.")
+                    .arg(arrival.from.step);
+    return text;
+}
+
 }  // namespace
 
-FullStepDialog::FullStepDialog(const OpenBank& bank, int step, int chosen, QWidget* parent)
+FullStepDialog::FullStepDialog(const OpenBank& bank, const Arrival& arrival, int offered, QWidget* parent)
     : QDialog(parent), played_(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("На ступени %1 уже десять вопросов").arg(step));
+    const ArrivalWords& words = wordsFor(arrival.kind);
+    setWindowTitle(QStringLiteral("На ступени %1 уже десять вопросов").arg(arrival.step));
     auto* layout = new QVBoxLayout(this);
-    auto* explanation = new QLabel(
-        QStringLiteral("На ступени %1 уже %2, а игра берёт вопрос только из первых десяти. Чтобы новый вопрос "
-                       "играл, он займёт место одного из них, и тот уйдёт из банка. Передумаете — "
-                       "«Правка → Отменить» (Ctrl+Z) вернёт его на место.")
-            .arg(step)
-            .arg(counted(bank.recordCount(step), "вопрос", "вопроса", "вопросов")),
-        this);
-    explanation->setTextFormat(Qt::PlainText);
-    explanation->setWordWrap(true);
-    layout->addWidget(explanation);
-    auto* which = new QLabel(QStringLiteral("&Какой вопрос уступит место новому:"), this);
+    auto* told = new QLabel(explanation(bank, arrival), this);
+    told->setTextFormat(Qt::PlainText);
+    told->setWordWrap(true);
+    layout->addWidget(told);
+    auto* which = new QLabel(QString::fromUtf8(words.which), this);
     which->setBuddy(played_);
     layout->addWidget(which);
-    played_->setAccessibleName(QStringLiteral("Какой вопрос уступит место новому"));
+    played_->setAccessibleName(QString::fromUtf8(words.which).remove(u'&').chopped(1));
     for (int index = 0; index < kRecordsDrawnFrom; ++index)
-        played_->addItem(item(bank.record({step, index}), index));
-    played_->setCurrentIndex(chosen >= 0 && chosen < kRecordsDrawnFrom ? chosen : kRecordsDrawnFrom - 1);
+        played_->addItem(item(bank.record({arrival.step, index}), index));
+    // The original of a copy cannot give its place to the copy.
+    const int original = arrival.kind == ArrivalKind::Copy ? arrival.from.record : -1;
+    if (original >= 0 && original < kRecordsDrawnFrom) {
+        played_->setItemText(original, played_->itemText(original) + QStringLiteral(" (его вы копируете)"));
+        qobject_cast<QStandardItemModel*>(played_->model())->item(original)->setEnabled(false);
+    }
+    if (offered < 0 || offered >= kRecordsDrawnFrom || offered == original)
+        offered = original == kRecordsDrawnFrom - 1 ? kRecordsDrawnFrom - 2 : kRecordsDrawnFrom - 1;
+    played_->setCurrentIndex(offered);
     layout->addWidget(played_);
+    addButtons(arrival);
+    played_->setFocus();
+}
 
+void FullStepDialog::addButtons(const Arrival& arrival)
+{
+    const ArrivalWords& words = wordsFor(arrival.kind);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* replace = buttons->addButton(QStringLiteral("&Заменить его новым"), QDialogButtonBox::AcceptRole);
-    QPushButton* after = buttons->addButton(QStringLiteral("&Добавить после десятого (в игру не попадёт)"),
-                                            QDialogButtonBox::ActionRole);
+    QPushButton* replace = buttons->addButton(QString::fromUtf8(words.replace), QDialogButtonBox::AcceptRole);
+    QPushButton* after = buttons->addButton(QString::fromUtf8(words.after), QDialogButtonBox::ActionRole);
     buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     replace->setDefault(true);
-    layout->addWidget(buttons);
+    layout()->addWidget(buttons);
     connect(replace, &QPushButton::clicked, this, [this] {
         choice_ = Choice::Replace;
         accept();
@@ -68,7 +132,6 @@ FullStepDialog::FullStepDialog(const OpenBank& bank, int step, int chosen, QWidg
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    played_->setFocus();
 }
 
 int FullStepDialog::replaced() const

@@ -1,8 +1,9 @@
-// Asks what a new question on a step that already holds ten should do: take the place of
-// one of them, which then leaves the bank, or go after the tenth, where it is not played.
+// Asks what a question coming to a step that already holds ten should do: take the place of
+// one of them, which then leaves the bank or, for a moved question, goes to the step it left;
+// or go after the tenth, where it is not played.
 #pragma once
 
-#include "OpenBank.h"
+#include "Arrival.h"
 
 #include <QDialog>
 
@@ -15,14 +16,16 @@ class FullStepDialog : public QDialog {
 public:
     enum class Choice { Cancel, Replace, AfterTenth };
 
-    // chosen: the record chosen in the list, offered first when it is played; -1 for none.
-    FullStepDialog(const OpenBank& bank, int step, int chosen, QWidget* parent = nullptr);
+    // offered: the record offered first, 0..9. A copy's original is not offered at all.
+    FullStepDialog(const OpenBank& bank, const Arrival& arrival, int offered, QWidget* parent = nullptr);
 
     Choice choice() const { return choice_; }
-    // The record whose place the new one takes, from 0.
+    // The record whose place the arrival takes, from 0.
     int replaced() const;
 
 private:
+    void addButtons(const Arrival& arrival);
+
     QComboBox* played_;
     Choice choice_ = Choice::Cancel;
 };

@@ -129,6 +129,14 @@ void OpenBank::moveRecord(Place from, Place to)
         undoStack_.push(new MoveRecord(*this, from, to));
 }
 
+void OpenBank::exchangeRecords(Place a, Place b, const QString& what)
+{
+    undoStack_.beginMacro(what);
+    moveRecord(a, b);
+    moveRecord({b.step, b.record + 1}, a);
+    undoStack_.endMacro();
+}
+
 void OpenBank::replaceRecords(int step, std::vector<Record> records, const QString& what)
 {
     undoStack_.push(new ReplaceRecords(*this, step, std::move(records), what));

@@ -55,6 +55,8 @@ public:
     // The record takes the place of the one there, which leaves the bank; one undo step.
     void replaceRecord(Place place, const Record& record, const QString& what);
     void moveRecord(Place from, Place to);  // to: the place it takes after leaving from
+    // Each record takes the other's place; they lie on different steps. One undo step.
+    void exchangeRecords(Place a, Place b, const QString& what);
     void replaceRecords(int step, std::vector<Record> records, const QString& what);
     void setEncoding(int step, Encoding encoding, const QString& what);
 

@@ -1,6 +1,7 @@
 // The window's record actions, playing, and the help.
 #include "EditorWindow.h"
 
+#include "Arrival.h"
 #include "FillDialog.h"
 #include "FullStepDialog.h"
 #include "Launch.h"
@@ -26,13 +27,42 @@ namespace {
 
 constexpr int kStatusMilliseconds = 8000;
 
+// The help, a paragraph each.
+const char* const kHelp[] = {
+    "Банк — это папка data с пятнадцатью файлами qw1.txt … qw15.txt, по одному на ступень: от 100 рублей "
+    "(ступень 1) до 1 000 000 (ступень 15).",
+    "Когда игра доходит до ступени, она наугад берёт один из первых десяти вопросов этой ступени. Поэтому на "
+    "каждой ступени нужно не меньше десяти вопросов; вопросы после десятого игра не показывает (они в списке "
+    "серые).",
+    "У вопроса четыре ответа, A, B, C и D; правильный отмечается кружком слева от ответа (или Ctrl+1 … Ctrl+4). "
+    "Справа от поля видно, сколько ещё букв поместится на экране игры. Внизу окна — замечания: щелчок по "
+    "замечанию ведёт к вопросу.",
+    "Редактор следит, чтобы ваши вопросы играли. Если на ступени уже десять вопросов, новый вопрос (Ctrl+N) или "
+    "копия вопроса (Ctrl+D) займёт место одного из них — редактор спросит, какого, и тот уйдёт из банка. Можно и "
+    "поставить вопрос после десятого, но тогда игра его не покажет. Копия повторяет вопрос слово в слово, и "
+    "проверка отмечает повтор, пока вы её не измените.",
+    "Вопрос, перенесённый на ступень, где уже десять вопросов (Ctrl+M или мышью на ступень), меняется местами с "
+    "тем из них, который вы выберете: тот переходит на ступень, откуда пришёл перенесённый, и из банка ничего не "
+    "уходит.",
+    "«Дополнить ступени до десяти вопросов» (Ctrl+Shift+T) добавляет на ступени, где вопросов меньше десяти, "
+    "вопросы игры или вопросы для класса — только те, которых в вашем банке ещё нет; заранее видно, что куда "
+    "добавится.",
+    "Вопросы из таблицы CSV (Ctrl+I) встают первыми на своей ступени, а прежние дополняют её до десяти; "
+    "остальные прежние уходят из банка. Перед импортом видно, сколько вопросов из таблицы будет играть и какие "
+    "прежние уйдут; можно выбрать и другое: заменить ими ступень или поставить их после прежних.",
+    "Каждое действие можно отменить (Ctrl+Z) и повторить (Ctrl+Shift+Z). Сохранение (Ctrl+S) записывает только "
+    "изменённые файлы. «Играть» (F5) запускает игру на этом банке, «Играть на проекторе» (Shift+F5) — во весь "
+    "экран.",
+};
+
 }  // namespace
 
 void EditorWindow::newRecord()
 {
     const int step = steps_->current();
-    if (bank_.recordCount(step) >= kRecordsDrawnFrom) {
-        newRecordOnFullStep(step);
+    const Arrival arrival{.kind = ArrivalKind::New, .step = step};
+    if (needsRoom(bank_, arrival)) {
+        arriveOnFullStep(arrival, records_->current());
         return;
     }
     const int at = records_->current() < 0 ? bank_.recordCount(step) : records_->current() + 1;
@@ -40,48 +70,35 @@ void EditorWindow::newRecord()
     goTo({step, at}, RecordField::Question);
 }
 
-// A step of ten: a new question that went in among them would push the tenth out of play.
-void EditorWindow::newRecordOnFullStep(int step)
-{
-    FullStepDialog dialog(bank_, step, records_->current(), this);
-    dialog.exec();
-    if (dialog.choice() == FullStepDialog::Choice::AfterTenth) {
-        const Place at{step, bank_.recordCount(step)};
-        bank_.insertRecord(at, Record{}, QStringLiteral("новый вопрос после десятого"));
-        goTo(at, RecordField::Question);
-        return;
-    }
-    if (dialog.choice() != FullStepDialog::Choice::Replace)
-        return;
-    const Place at{step, dialog.replaced()};
-    const QString leaving = qtext(check::inQuotes(bank_.record(at).question));
-    bank_.replaceRecord(at, Record{}, QStringLiteral("новый вопрос вместо %1").arg(leaving));
-    goTo(at, RecordField::Question);
-    statusBar()->showMessage(QStringLiteral("Новый вопрос встал %1-м; вопрос %2 удалён. Вернуть его: Ctrl+Z.")
-                                 .arg(at.record + 1)
-                                 .arg(leaving),
-                             kStatusMilliseconds * 2);
-}
-
 void EditorWindow::duplicateRecord()
 {
+    const Arrival arrival{.kind = ArrivalKind::Copy, .step = current().step, .from = current()};
+    if (needsRoom(bank_, arrival)) {
+        arriveOnFullStep(arrival, -1);
+        return;
+    }
     Record copy = bank_.record(current());
     copy.line = 0;
     const Place at{current().step, current().record + 1};
     bank_.insertRecord(at, copy, QStringLiteral("копию вопроса"));
     goTo(at, RecordField::Question);
-    notePushedOut(at);
+    statusBar()->showMessage(QStringLiteral("Копия встала %1-й. Пока она повторяет вопрос, проверка отмечает повтор.")
+                                 .arg(at.record + 1),
+                             kStatusMilliseconds);
 }
 
-void EditorWindow::notePushedOut(Place inserted)
+// The author says which of the step's ten gives up its place, or that the arrival goes after them.
+void EditorWindow::arriveOnFullStep(const Arrival& arrival, int offered)
 {
-    if (inserted.record >= kRecordsDrawnFrom || bank_.recordCount(inserted.step) <= kRecordsDrawnFrom)
+    FullStepDialog dialog(bank_, arrival, offered, this);
+    dialog.exec();
+    if (dialog.choice() == FullStepDialog::Choice::Cancel)
         return;
-    const QString pushed = qtext(bank_.record({inserted.step, kRecordsDrawnFrom}).question);
-    statusBar()->showMessage(QStringLiteral("Вопрос «%1» стал одиннадцатым и больше не играет: игра берёт только "
-                                            "первые десять. Удалите его или переместите выше, если он нужен.")
-                                 .arg(pushed.left(60)),
-                             kStatusMilliseconds * 2);
+    const Arrived arrived = arrive(
+        bank_, arrival,
+        dialog.choice() == FullStepDialog::Choice::Replace ? std::optional(dialog.replaced()) : std::nullopt);
+    goTo(arrived.at, RecordField::Question);
+    statusBar()->showMessage(arrived.said, kStatusMilliseconds * 2);
 }
 
 void EditorWindow::fillToTen()
@@ -139,16 +156,21 @@ void EditorWindow::moveToStep()
                                                 QStringLiteral("На какую ступень перенести вопрос?"), titles,
                                                 current().step - 1, false, &chosen);
     const int step = static_cast<int>(titles.indexOf(title)) + 1;
-    if (!chosen || step < 1 || step == current().step)
+    if (chosen && step >= 1)
+        moveToStep(current(), step);
+}
+
+void EditorWindow::moveToStep(Place from, int step)
+{
+    const bool known = from.step >= 1 && from.step <= kSteps && from.record >= 0 &&
+                       from.record < bank_.recordCount(from.step);
+    if (!known || step == from.step)
         return;
-    const int at = bank_.recordCount(step);
-    bank_.moveRecord(current(), {step, at});
-    if (at >= kRecordsDrawnFrom)
-        statusBar()->showMessage(QStringLiteral("Вопрос стал %1-м на ступени %2: чтобы он играл, переместите его "
-                                                "в первую десятку (Alt+↑).")
-                                     .arg(at + 1)
-                                     .arg(step),
-                                 kStatusMilliseconds);
+    const Arrival arrival{.kind = ArrivalKind::Move, .step = step, .from = from};
+    if (needsRoom(bank_, arrival))
+        arriveOnFullStep(arrival, -1);
+    else
+        bank_.moveRecord(from, {step, bank_.recordCount(step)});
 }
 
 void EditorWindow::play()
@@ -198,20 +220,13 @@ void EditorWindow::launch(std::optional<double> scale)
 
 void EditorWindow::showHelp()
 {
-    QMessageBox::information(
-        this, QStringLiteral("Как устроен банк вопросов"),
-        QStringLiteral(
-            "Банк — это папка data с пятнадцатью файлами qw1.txt … qw15.txt, по одному на ступень: "
-            "от 100 рублей (ступень 1) до 1 000 000 (ступень 15).\n\n"
-            "Когда игра доходит до ступени, она наугад берёт один из первых десяти вопросов этой ступени. "
-            "Поэтому на каждой ступени нужно не меньше десяти вопросов; вопросы после десятого игра не "
-            "показывает (они в списке серые).\n\n"
-            "У вопроса четыре ответа, A, B, C и D; правильный отмечается кружком слева от ответа (или Ctrl+1 … Ctrl+4). "
-            "Справа от поля видно, сколько ещё букв поместится на экране игры. Внизу окна — замечания: щелчок "
-            "по замечанию ведёт к вопросу.\n\n"
-            "Каждое действие можно отменить (Ctrl+Z) и повторить (Ctrl+Shift+Z). Сохранение (Ctrl+S) "
-            "записывает только изменённые файлы. «Играть» (F5) запускает игру на этом банке, «Играть на "
-            "проекторе» (Shift+F5) — во весь экран."));
+    QStringList paragraphs;
+    for (const char* paragraph : kHelp)
+        paragraphs.append(QString::fromUtf8(paragraph));
+    QMessageBox help(QMessageBox::Information, QStringLiteral("Как устроен банк вопросов"),
+                     paragraphs.join(QStringLiteral("\n\n")), QMessageBox::Ok, this);
+    help.setTextFormat(Qt::PlainText);
+    help.exec();
 }
 
 }  // namespace kvardelon::editor

@@ -4,6 +4,7 @@
 #include "Marks.h"
 #include "Text.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
@@ -25,7 +26,7 @@ QByteArray recordMime(Place place)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << place.step << place.record;
+    out << QCoreApplication::applicationPid() << place.step << place.record;
     return bytes;
 }
 
@@ -34,9 +35,12 @@ std::optional<Place> placeFromMime(const QMimeData* mime)
     if (mime == nullptr || !mime->hasFormat(QString::fromLatin1(kRecordMimeType)))
         return std::nullopt;
     QDataStream in(mime->data(QString::fromLatin1(kRecordMimeType)));
+    qint64 process = 0;
     Place place;
-    in >> place.step >> place.record;
-    return in.status() == QDataStream::Ok ? std::optional(place) : std::nullopt;
+    in >> process >> place.step >> place.record;
+    // A record dragged from another editor names a place in another bank.
+    const bool ours = in.status() == QDataStream::Ok && process == QCoreApplication::applicationPid();
+    return ours ? std::optional(place) : std::nullopt;
 }
 
 QString correctLetter(const std::string& answerLine)
@@ -129,16 +133,18 @@ QMimeData* RecordListModel::mimeData(const QModelIndexList& indexes) const
 
 bool RecordListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int, const QModelIndex&) const
 {
-    return placeFromMime(data).has_value();
+    // Only this step's own records are reordered here; other steps take theirs by the step list.
+    const std::optional<Place> from = placeFromMime(data);
+    return from && from->step == step_ && from->record >= 0 && from->record < rowCount();
 }
 
 bool RecordListModel::dropMimeData(const QMimeData* data, Qt::DropAction, int row, int, const QModelIndex& parent)
 {
     const std::optional<Place> from = placeFromMime(data);
-    if (!from)
+    if (!from || !canDropMimeData(data, Qt::MoveAction, row, 0, parent))
         return false;
     int to = row >= 0 ? row : (parent.isValid() ? parent.row() : rowCount());
-    if (from->step == step_ && from->record < to)
+    if (from->record < to)
         --to;  // the rows below the one taken out move up by one
     bank_.moveRecord(*from, {step_, to});
     // The move is done; nothing is left for the view to remove.

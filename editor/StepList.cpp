@@ -7,6 +7,7 @@
 #include "Words.h"
 
 #include <QDropEvent>
+#include <QTimer>
 
 namespace kvardelon::editor {
 
@@ -50,12 +51,6 @@ void StepList::refresh()
     }
 }
 
-void StepList::dropRecord(Place from, int step)
-{
-    if (step != from.step)
-        bank_.moveRecord(from, {step, bank_.recordCount(step)});
-}
-
 void StepList::dragEnterEvent(QDragEnterEvent* event)
 {
     if (placeFromMime(event->mimeData()))
@@ -77,7 +72,10 @@ void StepList::dropEvent(QDropEvent* event)
     const QListWidgetItem* target = itemAt(event->position().toPoint());
     if (!from || target == nullptr)
         return;
-    dropRecord(*from, row(target) + 1);
+    // The window may ask where the record goes: not before the drag has ended.
+    const Place dropped = *from;
+    const int step = row(target) + 1;
+    QTimer::singleShot(0, this, [this, dropped, step] { dropRecord(dropped, step); });
     // The list the record came from removes nothing itself: its model refuses removeRows.
     event->acceptProposedAction();
 }

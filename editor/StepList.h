@@ -1,4 +1,4 @@
-// The fifteen steps with their prizes; a record dropped on a step moves there.
+// The fifteen steps with their prizes; a record dropped on a step is handed to the window to move.
 #pragma once
 
 #include "LiveCheck.h"
@@ -19,11 +19,12 @@ public:
     int current() const { return currentRow() + 1; }
     void choose(int step) { setCurrentRow(step - 1); }
 
-    // A record dropped on a step goes to its end.
-    void dropRecord(Place from, int step);
+    // A record dropped on a step: said to the window, which moves it there.
+    void dropRecord(Place from, int step) { emit recordDropped(from, step); }
 
 signals:
     void chosen(int step);
+    void recordDropped(Place from, int step);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -7,6 +7,8 @@
 #include "RecordList.h"
 #include "ScratchBank.h"
 #include "StepList.h"
+#include "Text.h"
+#include "Wording.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -196,7 +198,7 @@ private slots:
         QCOMPARE(parseBankFile(scratch_->bytes(4)).records.size(), std::size_t{10});
     }
 
-    void draggingARecordReordersItOrMovesItToAnotherStep()
+    void draggingARecordReordersItOrChangesPlacesWithTheOneChosenOnAFullStep()
     {
         const std::string first = window_->bank().record({1, 0}).question;
         RecordListModel& records = window_->records().records();
@@ -204,11 +206,27 @@ private slots:
         records.dropMimeData(dragged.get(), Qt::MoveAction, 3, 0, {});
         QCOMPARE(window_->bank().record({1, 2}).question, first);
 
+        const Record tenth = window_->bank().record({4, 9});
+        QString offered;
+        QTimer::singleShot(0, this, [&offered] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->isDefault())
+                    offered = button->text();
+            QTest::keyClick(dialog->findChild<QComboBox*>(), Qt::Key_Return);
+        });
         const std::unique_ptr<QMimeData> again(records.mimeData({records.index(2)}));
         window_->steps().dropRecord(*placeFromMime(again.get()), 4);
-        QCOMPARE(window_->bank().recordCount(1), 9);
-        QCOMPARE(window_->bank().record({4, 10}).question, first);
+        QCOMPARE(offered, QStringLiteral("&Поменять их местами"));
+        QCOMPARE(window_->bank().recordCount(1), 10);
+        QCOMPARE(window_->bank().recordCount(4), 10);
+        QCOMPARE(window_->bank().record({4, 9}).question, first);
+        QCOMPARE(window_->bank().record({1, 2}).question, tenth.question);
+        QVERIFY(window_->statusBar()->currentMessage().contains(qtext(check::inQuotes(tenth.question))));
         QCOMPARE(window_->bank().undoStack().count(), 2);
+        window_->bank().undoStack().undo();
+        QCOMPARE(window_->bank().record({1, 2}).question, first);
+        QCOMPARE(window_->bank().record({4, 9}).question, tenth.question);
     }
 
     void aFileChangedByAnotherProgramIsToldAndReadAgain()
