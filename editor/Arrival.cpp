@@ -14,13 +14,6 @@ QString quoted(const Record& record)
     return qtext(check::inQuotes(record.question));
 }
 
-Record copied(const OpenBank& bank, Place from)
-{
-    Record copy = bank.record(from);
-    copy.line = 0;
-    return copy;
-}
-
 constexpr const char* kRepeatNote = " Пока копия повторяет вопрос, проверка отмечает повтор.";
 
 Arrived takePlace(OpenBank& bank, const Arrival& arrival, int instead)
@@ -35,7 +28,7 @@ Arrived takePlace(OpenBank& bank, const Arrival& arrival, int instead)
                         .arg(position)
                         .arg(leaving)};
     case ArrivalKind::Copy:
-        bank.replaceRecord(at, copied(bank, arrival.from), QStringLiteral("копию вопроса вместо %1").arg(leaving));
+        bank.replaceRecord(at, asNew(bank.record(arrival.from)), QStringLiteral("копию вопроса вместо %1").arg(leaving));
         return {at, QStringLiteral("Копия встала %1-й; вопрос %2 удалён. Вернуть его: Ctrl+Z.").arg(position).arg(leaving) +
                         QString::fromUtf8(kRepeatNote)};
     case ArrivalKind::Move:
@@ -62,7 +55,7 @@ Arrived goAfter(OpenBank& bank, const Arrival& arrival)
         bank.insertRecord(at, arrival.record, QStringLiteral("новый вопрос после десятого"));
         return {at, QStringLiteral("Новый вопрос встал %1-м, после десятого: игра его не покажет.").arg(position)};
     case ArrivalKind::Copy:
-        bank.insertRecord(at, copied(bank, arrival.from), QStringLiteral("копию вопроса после десятого"));
+        bank.insertRecord(at, asNew(bank.record(arrival.from)), QStringLiteral("копию вопроса после десятого"));
         return {at, QStringLiteral("Копия встала %1-й, после десятого: игра её не покажет.").arg(position) +
                         QString::fromUtf8(kRepeatNote)};
     case ArrivalKind::Move:

@@ -1,6 +1,8 @@
 // The fill dialog: the shipped bank to take questions from, and what goes where.
 #include "FillDialog.h"
 
+#include "Labels.h"
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -23,23 +25,15 @@ constexpr Source kSources[] = {
     {Template::Classroom, "Вопросами для класса", "из банка для класса"},
 };
 
-QLabel* wrapped(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 }  // namespace
 
 FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& programFolder, QWidget* parent)
-    : QDialog(parent), bank_(bank), source_(new QButtonGroup(this)), preview_(wrapped({}, this))
+    : QDialog(parent), bank_(bank), source_(new QButtonGroup(this)), preview_(wrappedLabel({}, this))
 {
     setWindowTitle(QStringLiteral("Дополнить ступени до десяти вопросов"));
     setMinimumWidth(640);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(wrapped(QStringLiteral("Игра берёт вопрос из первых десяти на ступени, поэтому на каждой их "
+    layout->addWidget(wrappedLabel(QStringLiteral("Игра берёт вопрос из первых десяти на ступени, поэтому на каждой их "
                                              "должно быть не меньше десяти. Недостающие можно взять из банка, "
                                              "который идёт с игрой: только те вопросы, которых в вашем банке ещё нет."),
                               this));
@@ -54,7 +48,7 @@ FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& progra
         layout->addWidget(radio);
     }
     if (found_.empty())
-        layout->addWidget(wrapped(QStringLiteral("Банки, которые идут с игрой, не найдены: игра установлена не полностью. "
+        layout->addWidget(wrappedLabel(QStringLiteral("Банки, которые идут с игрой, не найдены: игра установлена не полностью. "
                                                  "Ступени можно дополнить только повторами их же вопросов. Игра будет "
                                                  "работать, но проверка отметит повторы: замените их своими."),
                                   this));

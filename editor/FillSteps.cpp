@@ -3,7 +3,6 @@
 
 #include "BankError.h"
 #include "BankFiles.h"
-#include "Ladder.h"
 #include "Words.h"
 
 #include <set>
@@ -33,8 +32,7 @@ void takeFromBank(StepFill& fill, std::size_t needed, const std::vector<Record>&
         const std::string_view question = check::trimmed(record.question);
         if (question.empty() || !asked.emplace(question).second)
             continue;
-        fill.added.push_back(record);
-        fill.added.back().line = 0;
+        fill.added.push_back(asNew(record));
         ++fill.fromBank;
     }
 }
@@ -42,8 +40,7 @@ void takeFromBank(StepFill& fill, std::size_t needed, const std::vector<Record>&
 void repeatOwn(StepFill& fill, std::size_t needed, const std::vector<Record>& own)
 {
     for (std::size_t i = 0; !own.empty() && fill.added.size() < needed; ++i) {
-        fill.added.push_back(own[i % own.size()]);
-        fill.added.back().line = 0;
+        fill.added.push_back(asNew(own[i % own.size()]));
         ++fill.repeats;
     }
 }
@@ -120,9 +117,7 @@ QStringList fillSummary(const std::vector<StepFill>& fills, const QString& sourc
         if (fill.missing > 0)
             parts.append(QStringLiteral("не хватит ещё ") + counted(fill.missing, "вопроса", "вопросов", "вопросов") +
                          QStringLiteral(": добавьте их сами"));
-        lines.append(QStringLiteral("Ступень %1 (%2): %3.")
-                         .arg(fill.step)
-                         .arg(QString::fromLatin1(ladderStep(fill.step).caption), parts.join(QStringLiteral(", "))));
+        lines.append(stepWithPrize(fill.step) + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) + u'.');
     }
     return lines;
 }

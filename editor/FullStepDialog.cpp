@@ -2,6 +2,7 @@
 // ten out of play.
 #include "FullStepDialog.h"
 
+#include "Labels.h"
 #include "Text.h"
 #include "Words.h"
 
@@ -90,10 +91,7 @@ FullStepDialog::FullStepDialog(const OpenBank& bank, const Arrival& arrival, int
     const ArrivalWords& words = wordsFor(arrival.kind);
     setWindowTitle(QStringLiteral("На ступени %1 уже десять вопросов").arg(arrival.step));
     auto* layout = new QVBoxLayout(this);
-    auto* told = new QLabel(explanation(bank, arrival), this);
-    told->setTextFormat(Qt::PlainText);
-    told->setWordWrap(true);
-    layout->addWidget(told);
+    layout->addWidget(wrappedLabel(explanation(bank, arrival), this));
     auto* which = new QLabel(QString::fromUtf8(words.which), this);
     which->setBuddy(played_);
     layout->addWidget(which);

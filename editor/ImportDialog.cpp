@@ -1,6 +1,7 @@
 // The import preview: the mode, what goes where, every row with its findings.
 #include "ImportDialog.h"
 
+#include "Labels.h"
 #include "RecordList.h"
 #include "Text.h"
 
@@ -34,7 +35,7 @@ QTableWidgetItem* cell(const QString& text)
 }  // namespace
 
 ImportDialog::ImportDialog(const OpenBank& bank, ImportPlan plan, const QString& fileName, QWidget* parent)
-    : QDialog(parent), bank_(bank), plan_(std::move(plan)), mode_(new QComboBox(this)), summary_(new QLabel(this)),
+    : QDialog(parent), bank_(bank), plan_(std::move(plan)), mode_(new QComboBox(this)), summary_(wrappedLabel({}, this)),
       rows_(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Импорт из таблицы — %1").arg(fileName));
@@ -47,8 +48,6 @@ ImportDialog::ImportDialog(const OpenBank& bank, ImportPlan plan, const QString&
         mode_->addItem(QString::fromUtf8(caption), static_cast<int>(mode));
     layout->addWidget(modeLabel);
     layout->addWidget(mode_);
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(true);
     summary_->setAccessibleName(QStringLiteral("Что куда попадёт"));
     layout->addWidget(summary_);
     rows_->setAccessibleName(QStringLiteral("Строки таблицы"));

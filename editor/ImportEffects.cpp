@@ -1,7 +1,6 @@
 // Where an import puts the spreadsheet's questions, step by step, and what it says of it.
 #include "ImportEffects.h"
 
-#include "Ladder.h"
 #include "Text.h"
 #include "Words.h"
 
@@ -99,10 +98,7 @@ QStringList importSummary(const OpenBank& bank, const ImportPlan& plan, ImportMo
 {
     QStringList lines;
     for (const StepImport& effect : importEffects(bank, plan, mode)) {
-        QString line = QStringLiteral("Ступень %1 (%2): ")
-                           .arg(effect.step)
-                           .arg(QString::fromLatin1(ladderStep(effect.step).caption)) +
-                       playedText(effect);
+        QString line = stepWithPrize(effect.step) + QStringLiteral(": ") + playedText(effect);
         if (!effect.leaving.empty())
             line += leavingText(effect.leaving);
         if (effect.records.size() < kTen)

@@ -18,6 +18,14 @@
 
 namespace kvardelon::editor {
 
+// The record's text as a new record: a copy, or one taken from another bank, has no line in
+// any of this bank's files.
+inline Record asNew(Record record)
+{
+    record.line = 0;
+    return record;
+}
+
 struct StepFile {
     std::filesystem::path path;
     BankFile file;             // as edited

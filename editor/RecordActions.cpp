@@ -77,10 +77,8 @@ void EditorWindow::duplicateRecord()
         arriveOnFullStep(arrival, -1);
         return;
     }
-    Record copy = bank_.record(current());
-    copy.line = 0;
     const Place at{current().step, current().record + 1};
-    bank_.insertRecord(at, copy, QStringLiteral("копию вопроса"));
+    bank_.insertRecord(at, asNew(bank_.record(current())), QStringLiteral("копию вопроса"));
     goTo(at, RecordField::Question);
     statusBar()->showMessage(QStringLiteral("Копия встала %1-й. Пока она повторяет вопрос, проверка отмечает повтор.")
                                  .arg(at.record + 1),

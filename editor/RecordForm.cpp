@@ -2,6 +2,7 @@
 #include "RecordForm.h"
 
 #include "FieldEdit.h"
+#include "Labels.h"
 #include "QuestionPanel.h"
 #include "Text.h"
 #include "Toolkit.h"
@@ -46,23 +47,15 @@ QString roomText(const Room& room)
     return QStringLiteral("ещё ≈%1").arg(counted(room.more, "буква", "буквы", "букв"));
 }
 
-QLabel* wrappedLabel(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 }  // namespace
 
 RecordForm::RecordForm(OpenBank& bank, LiveCheck& check, QWidget* parent) : QWidget(parent), bank_(bank), check_(check)
 {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
-    status_ = wrappedLabel(this);
+    status_ = wrappedLabel({}, this);
     status_->setAccessibleName(QStringLiteral("Состояние вопроса"));
-    findings_ = wrappedLabel(this);
+    findings_ = wrappedLabel({}, this);
     findings_->setAccessibleName(QStringLiteral("Замечания к вопросу"));
     layout->addWidget(status_);
     layout->addWidget(findings_);

@@ -1,6 +1,7 @@
-// Russian words after numbers: "1 вопрос", "3 вопроса", "10 вопросов".
+// Russian words after numbers: "1 вопрос", "3 вопроса", "10 вопросов"; a step with its prize.
 #pragma once
 
+#include "Ladder.h"
 #include "Wording.h"
 
 #include <QString>
@@ -11,6 +12,12 @@ namespace kvardelon::editor {
 inline QString counted(int count, const char* one, const char* few, const char* many)
 {
     return QString::fromStdString(check::counted(count, one, few, many));
+}
+
+// "Ступень 4 (500)".
+inline QString stepWithPrize(int step)
+{
+    return QStringLiteral("Ступень %1 (%2)").arg(step).arg(QString::fromLatin1(ladderStep(step).caption));
 }
 
 }  // namespace kvardelon::editor

@@ -7,6 +7,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace kvardelon {
 
 Platform Platform::desktop()
@@ -25,6 +28,15 @@ Platform Platform::desktop()
             window->hide();
         QCoreApplication::exit(status);
     };
+    return platform;
+}
+
+Platform Platform::unattended()
+{
+    Platform platform;
+    platform.openUrl = [](const QString&) {};
+    platform.reportFatal = [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+    platform.endProcess = [](int status) { std::exit(status); };
     return platform;
 }
 

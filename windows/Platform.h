@@ -20,6 +20,10 @@ struct Platform {
 
     // The real desktop: the default URL handler, a message box, leaving the event loop.
     static Platform desktop();
+
+    // For programs that drive the windows themselves: no address opened, a fatal error on the
+    // error stream, the process ended at once.
+    static Platform unattended();
 };
 
 }  // namespace kvardelon

@@ -133,10 +133,7 @@ int main(int argc, char** argv)
     const long games = argument(argc, argv, 2, 2000);
 
     ClockSeededRandom random;
-    Platform platform;
-    platform.openUrl = [](const QString&) {};
-    platform.reportFatal = [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
-    platform.endProcess = [](int status) { std::exit(status); };
+    Platform platform = Platform::unattended();
     Forms forms(random, platform);
     forms.form1.show();
 

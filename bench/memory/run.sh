@@ -10,25 +10,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/xvfb.sh
+. bench/release.sh
 
 warmup=${1:-250}
 games=${2:-2000}
-build=${BUILD:-build/release}
 
-[ -f "$build/CMakeCache.txt" ] || cmake --preset release -B "$build" > /dev/null
-cmake --build "$build" -j2 --target kvardelon-memory-games > /dev/null
+build_release kvardelon-memory-games
 program=$build/bench/memory/kvardelon-memory-games
-grep -q 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt" \
-    || echo "note: $build is not a release build" >&2
-
-work=$(mktemp -d)
-xvfb=
-cleanup() {
-    [ -z "$xvfb" ] || kill "$xvfb" 2> /dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -m 700 "$work/runtime"
 
 status=0
 run() {

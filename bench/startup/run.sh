@@ -11,32 +11,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/xvfb.sh
+. bench/release.sh
 
 runs=${1:-15}
-build=${BUILD:-build/release}
 limit=1.10
 
 for tool in Xvfb awk; do
     command -v "$tool" > /dev/null || { echo "$tool is missing (apt-get install xvfb)" >&2; exit 1; }
 done
-[ -f "$build/CMakeCache.txt" ] || cmake --preset release -B "$build" > /dev/null
-cmake --build "$build" -j2 --target kvardelon kvardelon-startup-floor kvardelon-startup-watch > /dev/null
+build_release kvardelon kvardelon-startup-floor kvardelon-startup-watch
 game=$build/windows/kvardelon
 floor=$build/bench/startup/kvardelon-startup-floor
 watch=$build/bench/startup/kvardelon-startup-watch
-grep -q 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt" \
-    || echo "note: $build is not a release build; its figures say little" >&2
-
-work=$(mktemp -d)
-xvfb=
-cleanup() {
-    [ -z "$xvfb" ] || kill "$xvfb" 2> /dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 start_xvfb "$work"
-mkdir -m 700 "$work/runtime"
 
 # The same bare environment for both; the game starts where its bank is, as from its menu entry.
 measure() {

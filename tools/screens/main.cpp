@@ -65,10 +65,7 @@ int main(int argc, char** argv)
         return 1;
 
     FixedRandom random;
-    Platform platform;
-    platform.openUrl = [](const QString&) {};
-    platform.reportFatal = [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
-    platform.endProcess = [](int status) { std::exit(status); };
+    Platform platform = Platform::unattended();
     Forms forms(random, platform);
 
     bool ok = true;
