@@ -79,16 +79,6 @@ constexpr std::array<CodePointByte, 127> kBytesOfCodePoints = [] {
     return pairs;
 }();
 
-// The code point of a well-formed sequence of `length` bytes.
-char32_t codePointOf(std::string_view sequence)
-{
-    static constexpr std::array<std::uint8_t, 5> kLeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t codePoint = static_cast<std::uint8_t>(sequence[0]) & kLeadBits.at(sequence.size());
-    for (std::size_t i = 1; i < sequence.size(); ++i)
-        codePoint = (codePoint << 6) | (static_cast<std::uint8_t>(sequence[i]) & 0x3FU);
-    return codePoint;
-}
-
 std::optional<char> cp1251Byte(char32_t codePoint)
 {
     if (codePoint < 0x80)

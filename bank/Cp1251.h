@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,17 @@ struct Utf8Sequence {
 
 // bytes must not be empty.
 Utf8Sequence utf8Sequence(std::string_view bytes);
+
+// The code point of one well-formed sequence, all of its bytes (one to four). Inline: the
+// checker decodes every line with it at each keystroke.
+inline char32_t codePointOf(std::string_view sequence)
+{
+    static constexpr std::uint8_t kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t codePoint = static_cast<std::uint8_t>(sequence[0]) & kLeadBits[sequence.size()];
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        codePoint = (codePoint << 6) | (static_cast<std::uint8_t>(sequence[i]) & 0x3FU);
+    return codePoint;
+}
 
 // Replaces every ill-formed sequence in text by U+FFFD; false when there was none,
 // in which case text is left as it was.

@@ -54,17 +54,6 @@ int controlCharacter(std::string_view text)
     return -1;
 }
 
-// The character at the start of well-formed UTF-8 and its length in bytes.
-std::pair<char32_t, std::size_t> firstCharacter(std::string_view text)
-{
-    const auto byte = static_cast<std::uint8_t>(text[0]);
-    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-    char32_t character = length == 1 ? byte : byte & (0x7F >> length);
-    for (std::size_t i = 1; i < length && i < text.size(); ++i)
-        character = (character << 6) | (static_cast<std::uint8_t>(text[i]) & 0x3F);
-    return {character, std::min(length, text.size())};
-}
-
 // Whether a line read as windows-1251 may be UTF-8 in disguise. A UTF-8 character begins
 // with a byte C2..F4, the letters В..ф, and goes on with bytes 80..BF, every character of
 // windows-1251 beyond ASCII but the letters А..я. A line with no such pair is passed over.
@@ -73,7 +62,11 @@ bool mayHideUtf8(std::string_view text)
     const auto isLetter = [](char32_t c) { return c >= U'А' && c <= U'я'; };
     bool afterLead = false;
     while (!text.empty()) {
-        const auto [character, length] = firstCharacter(text);
+        // The text is well-formed UTF-8, so its lead byte alone gives the length.
+        const auto lead = static_cast<std::uint8_t>(text[0]);
+        const std::size_t length =
+            std::min<std::size_t>(lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4, text.size());
+        const char32_t character = codePointOf(text.substr(0, length));
         if (afterLead && character >= 0x80 && !isLetter(character))
             return true;
         afterLead = character >= U'В' && character <= U'ф';
