@@ -53,11 +53,15 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)),
       check_(new LiveCheck(bank_, gameFits(), this)), pages_(new QStackedWidget(this)), start_(new StartPage(this))
 {
-    // Roomy where the screen allows, never larger than it: a school projector may give 1024×768.
-    QSize size(1280, 820);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size());
-    resize(size);
+    // Roomy where the screen allows; on a smaller one, such as a school projector's 1024×768,
+    // maximized, so that the window and its frame fit the screen.
+    const QSize roomy(1280, 820);
+    resize(roomy);
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen != nullptr && !QRect(QPoint(), screen->availableGeometry().size()).contains(QRect(QPoint(), roomy))) {
+        resize(roomy.boundedTo(screen->availableGeometry().size()));
+        setWindowState(Qt::WindowMaximized);
+    }
     buildActions();
     pages_->addWidget(start_);
     pages_->addWidget(buildEditorPage());
@@ -118,7 +122,7 @@ QWidget* EditorWindow::buildEditorPage()
     panes->setStretchFactor(0, 0);
     panes->setStretchFactor(1, 2);
     panes->setStretchFactor(2, 3);
-    panes->setSizes({160, 380, 740});
+    panes->setSizes({160, 300, 820});
 
     auto* vertical = new QSplitter(Qt::Vertical);
     vertical->addWidget(panes);
@@ -142,7 +146,9 @@ QWidget* EditorWindow::buildRecordButtons()
     auto* grid = new QGridLayout(buttons);
     grid->setContentsMargins(0, 0, 0, 0);
     int placed = 0;
-    // Two columns, so that the pane stays narrow enough for the question's pane on a small screen.
+    // Two columns of short captions, so that the pane stays narrow enough for the question's
+    // pane at 1024 pixels; the menu keeps the full wording.
+    action(QStringLiteral("moveToStep"))->setIconText(QStringLiteral("На другую ступень…"));
     for (const char* name : {"newRecord", "duplicateRecord", "moveUp", "moveDown", "moveToStep", "deleteRecord"}) {
         auto* button = new QToolButton(buttons);
         button->setDefaultAction(action(QString::fromLatin1(name)));
