@@ -21,6 +21,7 @@ QPushButton* bigButton(const QString& text, QWidget* parent)
     QFont font = button->font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     button->setFont(font);
+    button->setAutoDefault(true);  // Enter presses it, as Space does
     return button;
 }
 
@@ -64,6 +65,8 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent), recent_(new QListWidget
     connect(recent_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { emit openRecent(item->text()); });
     refresh();
+    // Enter at once makes a new bank: a keyboard starts where a mouse would.
+    create->setFocus();
 }
 
 void StartPage::refresh()
