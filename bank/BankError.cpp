@@ -1,5 +1,6 @@
 // Russian wording of the question bank's fatal errors.
 #include "BankError.h"
+#include "PathText.h"
 
 #include <string>
 
@@ -35,14 +36,14 @@ std::string excerpt(const std::string& text)
 
 std::string describe(const BankError::Details& d)
 {
-    const std::string name = d.file.string();
+    const std::string name = pathToUtf8(d.file);
     const std::string fileOfStep =
         "Файл вопросов для ступени " + std::to_string(d.step) + " (" + name + ")";
     const std::string lineNo = std::to_string(d.line);
 
     switch (d.reason) {
     case BankError::Reason::MissingFolder:
-        return "Не найдена папка с вопросами «" + d.file.parent_path().string() +
+        return "Не найдена папка с вопросами «" + pathToUtf8(d.file.parent_path()) +
                "»: без неё нет файла " + name + " для ступени " + std::to_string(d.step) +
                ". Запускайте игру из папки, в которой лежит папка вопросов.";
     case BankError::Reason::MissingFile:

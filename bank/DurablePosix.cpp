@@ -1,5 +1,6 @@
 // Durable files on POSIX: open(O_EXCL), write, fsync, rename, fsync of the folder.
 #include "DurableFiles.h"
+#include "PathText.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,7 +17,7 @@ namespace {
 
 [[noreturn]] void failWith(int error, const fs::path& path)
 {
-    throw std::system_error(error, std::generic_category(), path.string());
+    throw std::system_error(error, std::generic_category(), pathToUtf8(path));
 }
 
 // A file descriptor closed when it goes; close() reports the error a delayed write may bring.

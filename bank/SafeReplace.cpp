@@ -1,6 +1,7 @@
 // Replacing a file so that a crash at any moment leaves the old file or the new one whole.
 #include "BankFiles.h"
 #include "DurableFiles.h"
+#include "PathText.h"
 
 #include <chrono>
 #include <random>
@@ -37,7 +38,7 @@ fs::path writeTemporary(const fs::path& file, std::string_view bytes)
             throw;
         }
     }
-    throw std::system_error(std::make_error_code(std::errc::file_exists), file.string());
+    throw std::system_error(std::make_error_code(std::errc::file_exists), pathToUtf8(file));
 }
 
 void removeAbandonedTemporaries(const fs::path& file)
@@ -46,7 +47,7 @@ void removeAbandonedTemporaries(const fs::path& file)
     const auto now = fs::file_time_type::clock::now();
     std::error_code ignored;
     for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path(), ignored)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = pathToUtf8(entry.path().filename());
         if (name.starts_with(prefix) && name.size() == prefix.size() + kRandomLetters &&
             now - entry.last_write_time(ignored) > kAbandonedAfter)
             fs::remove(entry.path(), ignored);
@@ -57,7 +58,7 @@ void removeAbandonedTemporaries(const fs::path& file)
 
 std::string temporaryPrefix(const fs::path& file)
 {
-    return "." + file.filename().string() + ".new-";
+    return "." + pathToUtf8(file.filename()) + ".new-";
 }
 
 void replaceFileSafely(const fs::path& given, std::string_view bytes)

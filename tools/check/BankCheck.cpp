@@ -1,5 +1,6 @@
 // Checking a bank across its files, and a folder or a single file on disk.
 #include "BankCheck.h"
+#include "PathText.h"
 
 #include "BankError.h"
 #include "BankFiles.h"
@@ -28,11 +29,11 @@ struct Loaded {
 
 std::string nearMissAdvice(const fs::path& missing, const fs::path& nearMiss)
 {
-    const std::string name = nearMiss.filename().string();
+    const std::string name = pathToUtf8(nearMiss.filename());
     const std::string why =
         name.ends_with(".txt.txt") ? " (Проводник Windows прячет окончание .txt, и имя вышло с ним дважды)" : "";
     return " Рядом лежит файл «" + name + "»" + why + ", но игра ищет имя в точности «" +
-           missing.filename().string() + "». Переименуйте его: " + renameCommand(nearMiss, missing);
+           pathToUtf8(missing.filename()) + "». Переименуйте его: " + renameCommand(nearMiss, missing);
 }
 
 Loaded read(const fs::path& file, int step)
@@ -101,7 +102,7 @@ std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>
             if (!isNew) {
                 findings.push_back({Problem::RepeatedQuestion, names[k], static_cast<int>(k) + 1, index + 1,
                                     Field::Question, line,
-                                    "вопрос " + inQuotes(question) + " уже есть: " + first->second.file.string() + ":" +
+                                    "вопрос " + inQuotes(question) + " уже есть: " + pathToUtf8(first->second.file) + ":" +
                                         std::to_string(first->second.line) + "."});
             }
         }
@@ -140,7 +141,7 @@ std::vector<Finding> checkBank(const fs::path& folder, const Fits& fits)
 
 std::vector<Finding> checkSingleFile(const fs::path& file, const Fits& fits)
 {
-    const int step = stepOfName(file.filename().string());
+    const int step = stepOfName(pathToUtf8(file.filename()));
     Loaded loaded = load(file, step);
     std::vector<Finding> findings;
     if (loaded.failure)
@@ -163,7 +164,7 @@ std::vector<Finding> checkSingleFile(const fs::path& file, const Fits& fits)
 
 std::string formatFinding(const Finding& finding)
 {
-    std::string text = finding.file.string();
+    std::string text = pathToUtf8(finding.file);
     if (finding.line > 0)
         text += ":" + std::to_string(finding.line);
     text += severity(finding.problem) == Severity::Error ? ": ошибка: " : ": предупреждение: ";

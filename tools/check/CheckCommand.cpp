@@ -1,5 +1,6 @@
 // kvardelon-check's arguments, help and report.
 #include "CheckCommand.h"
+#include "PathText.h"
 
 #include "FileNames.h"
 #include "ProblemList.h"
@@ -43,7 +44,7 @@ bool holdsBankFiles(const fs::path& folder)
 {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (stepOfName(it->path().filename().string()) != 0)
+        if (stepOfName(pathToUtf8(it->path().filename())) != 0)
             return true;
     }
     return false;
@@ -57,8 +58,8 @@ fs::path bankFolder(const fs::path& given, std::ostream& out)
     const fs::path data = given / "data";
     if (!fs::is_directory(given, error) || !fs::is_directory(data, error) || holdsBankFiles(given))
         return given;
-    out << "В папке «" << given.string() << "» нет файлов вопросов, но есть папка data: проверяется «"
-        << data.string() << "».\n";
+    out << "В папке «" << pathToUtf8(given) << "» нет файлов вопросов, но есть папка data: проверяется «"
+        << pathToUtf8(data) << "».\n";
     return data;
 }
 
@@ -69,7 +70,7 @@ bool isOneFile(const fs::path& given)
     const fs::file_status status = fs::status(given, error);
     if (fs::exists(status))
         return !fs::is_directory(status);
-    return given.extension() == ".txt" || stepOfName(given.filename().string()) != 0;
+    return given.extension() == ".txt" || stepOfName(pathToUtf8(given.filename())) != 0;
 }
 
 }  // namespace
@@ -102,12 +103,12 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
             return kExitBadUsage;
         }
         if (given) {
-            err << "kvardelon-check: проверить можно одну папку или один файл, а названы «" << given->string()
+            err << "kvardelon-check: проверить можно одну папку или один файл, а названы «" << pathToUtf8(*given)
                 << "» и «" << argument << "».\n"
                 << kTryHelp;
             return kExitBadUsage;
         }
-        given = argument;
+        given = pathFromUtf8(argument);
     }
 
     const std::vector<Finding> findings = given && isOneFile(*given)

@@ -1,5 +1,6 @@
 // Recognising bank file names, exact and nearly so.
 #include "FileNames.h"
+#include "PathText.h"
 
 #include "Ladder.h"
 
@@ -51,16 +52,16 @@ bool isExactName(std::string_view fileName)
 
 std::optional<fs::path> nearMissOf(const fs::path& file)
 {
-    const int step = stepOfName(file.filename().string());
+    const int step = stepOfName(pathToUtf8(file.filename()));
     if (step == 0)
         return std::nullopt;
     std::vector<fs::path> nearMisses;
     std::error_code error;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = pathToUtf8(it->path().filename());
         std::error_code ignored;
-        if (name != file.filename().string() && stepOfName(name) == step && it->is_regular_file(ignored))
+        if (name != pathToUtf8(file.filename()) && stepOfName(name) == step && it->is_regular_file(ignored))
             nearMisses.push_back(file.parent_path() / name);
     }
     if (nearMisses.empty())

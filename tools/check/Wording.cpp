@@ -1,5 +1,6 @@
 // Small pieces of the checker's Russian messages.
 #include "Wording.h"
+#include "PathText.h"
 
 #include <algorithm>
 #include <array>
@@ -95,7 +96,7 @@ std::string ordinal(int answer)
 // name holds a double quote.
 std::string shellWord(const std::filesystem::path& path)
 {
-    const std::string text = path.string();
+    const std::string text = pathToUtf8(path);
     for (const char c : text) {
         if (!isPlainInAShell(c) && c != '\\')
             return "\"" + text + "\"";
@@ -114,7 +115,7 @@ std::string renameCommand(const std::filesystem::path& from, const std::filesyst
 // with "-" gets "./" so that no command takes it for an option.
 std::string shellWord(const std::filesystem::path& path)
 {
-    std::string text = path.string();
+    std::string text = pathToUtf8(path);
     if (text.starts_with('-'))
         text = "./" + text;
     bool plain = !text.empty();
