@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QPointer>
@@ -22,8 +23,30 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+namespace {
+
+// The faces the programs carry, registered once, before the first font is asked for.
+void registerCarriedFaces()
+{
+#if KVARDELON_CARRIED_FACE
+    static const bool registered =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf")) >= 0;
+    Q_UNUSED(registered);
+#endif
+}
+
+// Where "MS Sans Serif" is not to be had: Windows' own successor of it, else the game's face.
+void substituteMsSansSerif()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QString::fromLatin1(kDefaultFamily)});
+}
+
+}  // namespace
+
 QFont defaultFont()
 {
+    registerCarriedFaces();
     QFont font(QString::fromLatin1(kDefaultFamily), kDefaultPointSize);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -107,7 +130,7 @@ private:
 
 void applyLook(QApplication& app)
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
+    substituteMsSansSerif();
     QApplication::setFont(defaultFont());
     if (QStyle* fusion = lookStyle())
         QApplication::setStyle(fusion);
@@ -116,7 +139,7 @@ void applyLook(QApplication& app)
 
 void applyLook(QWidget& root)
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kDefaultFamily));
+    substituteMsSansSerif();
     root.setFont(defaultFont());
     root.setPalette(lookPalette());
     root.setAutoFillBackground(true);

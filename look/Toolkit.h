@@ -42,20 +42,17 @@ QString toQString(std::string_view utf8);
 inline constexpr QColor kBackground{0x0B, 0x10, 0x30};
 inline constexpr QColor kDefaultText{0xF2, 0xF2, 0xF2};
 
-// The face every window's text uses, installed with the game's packages; Windows has
-// its own sans-serif of the same cut.
-#if defined(Q_OS_WIN)
-inline constexpr const char* kDefaultFamily = "Microsoft Sans Serif";
-#else
+// The face every window's text uses: installed with the game's package on Linux, carried
+// inside the programs on Windows, so that a text is drawn, and measured by the checker, alike
+// on every system.
 inline constexpr const char* kDefaultFamily = "Liberation Sans";
-#endif
 inline constexpr int kDefaultPointSize = 9;
 
 // The window's default font, which all text without a font of its own uses.
 QFont defaultFont();
 
-// "MS Sans Serif" in the Cyrillic character set, as the titles ask for it; drawn in the
-// closest installed face.
+// "MS Sans Serif" in the Cyrillic character set, as the titles ask for it; drawn in it where
+// the system has it, else in the closest face there is.
 QFont msSansSerif(double pointSize, bool underline = false);
 
 // The fir tree on snow: the main window's icon, at 16 and 32 pixels and larger.
