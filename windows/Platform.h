@@ -26,4 +26,8 @@ struct Platform {
     static Platform unattended();
 };
 
+// The desktop's report of a fatal error: on Windows the system's message box, elsewhere Qt's;
+// the message as plain text, and a line saying that the game will close.
+void showFatalReport(const QString& message);
+
 }  // namespace kvardelon
