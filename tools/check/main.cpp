@@ -4,11 +4,18 @@
 #include "TextFit.h"
 
 #include <QGuiApplication>
+#include <QString>
 
 #include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#if defined(Q_OS_WIN)
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -36,6 +43,41 @@ int hiddenCharacters(const QString& text, bool (*fits)(const QString&))
     return static_cast<int>(ends.size() - fitting);
 }
 
+// The arguments as UTF-8. Windows hands argv over in the ANSI code page, which loses the
+// letters it lacks (a Cyrillic folder on an English system), so its wide command line is read;
+// elsewhere a name's own bytes are passed on.
+std::vector<std::string> argumentsOf(int argc, char** argv)
+{
+#if defined(Q_OS_WIN)
+    std::vector<std::string> arguments;
+    int count = 0;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i)
+            arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
+        LocalFree(wide);
+        return arguments;
+    }
+#endif
+    return {argv + 1, argv + argc};
+}
+
+#if defined(Q_OS_WIN)
+// The report is written in UTF-8: a console shows it so while the checker runs, and gets
+// its own code page back afterwards.
+class Utf8Console {
+public:
+    Utf8Console() : before_(GetConsoleOutputCP()) { SetConsoleOutputCP(CP_UTF8); }
+    ~Utf8Console() { SetConsoleOutputCP(before_); }
+    Utf8Console(const Utf8Console&) = delete;
+    Utf8Console& operator=(const Utf8Console&) = delete;
+
+private:
+    UINT before_;
+};
+#else
+struct Utf8Console {};
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,7 +95,8 @@ int main(int argc, char** argv)
         return hiddenCharacters(shown, control == kvardelon::Captioned::Label1 ? kvardelon::questionFits
                                                                                  : kvardelon::answerFits);
     };
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = argumentsOf(argc, argv);
+    [[maybe_unused]] const Utf8Console console;
     try {
         return kvardelon::check::runCheckCommand(arguments, std::cout, std::cerr, fits);
     } catch (const std::exception& error) {
