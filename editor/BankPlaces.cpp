@@ -28,7 +28,7 @@ bool holdsBankFile(const fs::path& folder)
     return false;
 }
 
-// Below the folder of the shipped bank; and below the source tree.
+// Below the folder of the shipped bank (beside the program on Windows); and below the source tree.
 struct TemplatePlace {
     const char* installed;
     const char* source;
@@ -83,7 +83,9 @@ std::optional<fs::path> templateFolder(Template kind, const fs::path& programFol
     if (kind == Template::Empty)
         return std::nullopt;
     const TemplatePlace place = placeOf(kind);
-    const std::array<fs::path, 3> candidates{
+    const std::array<fs::path, 4> candidates{
+        // Beside the program, as the Windows packages lay the banks out.
+        programFolder / place.installed,
         programFolder / ".." / "share" / "kvardelon" / place.installed,
         fs::path(KVARDELON_INSTALL_DATADIR) / "kvardelon" / place.installed,
         fs::path(KVARDELON_SOURCE_DIR) / place.source,

@@ -42,9 +42,13 @@ bool asksForHelp(int argc, char** argv)
 void speakRussian(QApplication& app)
 {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    // On Windows the translation is carried inside the program, which has no Qt beside it.
+    for (const QString& folder : {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(translator);
+            break;
+        }
+    }
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
