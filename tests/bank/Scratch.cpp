@@ -1,19 +1,24 @@
 // Temporary folders for the bank's tests.
 #include "Scratch.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace kvardelon::test {
 
 ScratchFolder::ScratchFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kvardelon-bank-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = std::filesystem::temp_directory_path() / ("kvardelon-bank-" + std::to_string(random()));
+        // False when the name is taken: another one is tried.
+        if (std::filesystem::create_directory(path_))
+            return;
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 ScratchFolder::~ScratchFolder()

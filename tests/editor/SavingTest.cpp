@@ -10,12 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+
+#ifndef _WIN32
+#include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 using namespace kvardelon;
 using namespace kvardelon::editor;
@@ -45,12 +47,14 @@ public:
             fs::rename(data_, fs::path(data_).concat(".moved"));
             std::ofstream(data_) << "not a folder";
         } else {
+#ifndef _WIN32
             // No room for more than a few bytes in any file: a full disk as a writer sees it.
             std::signal(SIGXFSZ, SIG_IGN);
             getrlimit(RLIMIT_FSIZE, &saved_);
             rlimit tight = saved_;
             tight.rlim_cur = 64;
             setrlimit(RLIMIT_FSIZE, &tight);
+#endif
         }
     }
 
@@ -62,7 +66,9 @@ public:
             fs::remove(data_);
             fs::rename(fs::path(data_).concat(".moved"), data_);
         } else {
+#ifndef _WIN32
             setrlimit(RLIMIT_FSIZE, &saved_);
+#endif
         }
     }
 
@@ -72,7 +78,9 @@ public:
 private:
     QString kind_;
     fs::path data_;
+#ifndef _WIN32
     rlimit saved_{};
+#endif
 };
 
 }  // namespace
@@ -181,8 +189,16 @@ private slots:
     {
         QFETCH(QString, obstacle);
         QFETCH(QString, saying);
+#ifdef _WIN32
+        // A folder's read-only mark does not keep files out on Windows, and no limit on a
+        // file's size can stand in for a full disk; its read-only and busy files are tested
+        // with the bank's files.
+        if (obstacle != QLatin1String("folderGone"))
+            QSKIP("no such obstacle on Windows");
+#else
         if (obstacle == QLatin1String("readOnlyFolder") && geteuid() == 0)
             QSKIP("the superuser writes into any folder");
+#endif
         test::ScratchBank scratch;
         const std::string before = scratch.bytes(12);
         OpenBank bank;
