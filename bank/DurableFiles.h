@@ -8,7 +8,8 @@ namespace kvardelon::durable {
 
 // Creates `path`, which must not exist, writes `bytes` to it and flushes it to disk, with the
 // permissions of `like` where that exists. False, creating nothing, when `path` exists;
-// std::system_error on any other failure, with `path` perhaps left behind for the caller.
+// std::system_error on any other failure, with `path` perhaps left behind for the caller; on
+// Windows, permission_denied before anything is written when `like` is marked read-only.
 bool createFlushed(const std::filesystem::path& path, std::string_view bytes, const std::filesystem::path& like);
 
 // Renames `from` over `to` in one step; std::system_error on failure, `to` untouched.

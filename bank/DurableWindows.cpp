@@ -71,8 +71,13 @@ constexpr DWORD kRenamePauseMs = 50;
 
 }  // namespace
 
-bool createFlushed(const fs::path& path, std::string_view bytes, const fs::path&)
+bool createFlushed(const fs::path& path, std::string_view bytes, const fs::path& like)
 {
+    // Windows refuses to replace a read-only file, but only at the rename; refused here, before
+    // anything is written, it is refused alike on every file system (and under Wine).
+    const DWORD attributes = GetFileAttributesW(like.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        failWith(ERROR_ACCESS_DENIED, like);
     // The new file takes the folder's permissions, as every file made in it does.
     const Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
