@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -174,11 +178,17 @@ void PrintTo(const HostileBank& row, std::ostream* out)
 
 std::size_t residentBytes()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    return K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
+#else
     std::ifstream statm("/proc/self/statm");
     std::size_t pages = 0;
     std::size_t resident = 0;
     statm >> pages >> resident;
     return resident * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+#endif
 }
 
 // Starts a new game on a thread of its own, so that a load that blocks (a pipe) or eats
