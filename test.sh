@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: with GCC, then with Clang
 # under AddressSanitizer and UndefinedBehaviorSanitizer; the game's tests once more under
-# valgrind; the question reader fuzzed for two minutes; the Debian package built and checked.
+# valgrind; the question reader fuzzed for two minutes; the Debian package built and checked;
+# the Windows programs cross-built, packed and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -16,3 +17,6 @@ fuzz/run.sh 120
 
 echo "== package"
 packaging/check-package.sh
+
+echo "== windows"
+packaging/windows/test.sh

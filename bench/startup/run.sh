@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up of the game against the bare-window floor on Xvfb: time to the main window mapped, and memory then.
 #
-#   bench/startup/run.sh [RUNS]        (default 15 runs of each; BUILD=folder, default build/release)
+#   bench/startup/run.sh [RUNS]             (default 15 runs of each; BUILD=folder, default build/release)
+#   bench/startup/run.sh --windows [RUNS]   the Windows game and floor under Wine, as built by
+#                                           packaging/windows/build.sh, in a fresh Wine prefix
 #
 # Each run starts the program under kvardelon-startup-watch, which notes the time, starts it,
 # waits for the X server's MapNotify of its window and reads VmRSS from /proc/PID/status at
@@ -13,22 +15,42 @@ cd "$(dirname "$0")/../.."
 . scripts/xvfb.sh
 . bench/release.sh
 
+windows=false
+if [ "${1:-}" = --windows ]; then
+    windows=true
+    shift
+fi
 runs=${1:-15}
 limit=1.10
 
 for tool in Xvfb awk; do
     command -v "$tool" > /dev/null || { echo "$tool is missing (apt-get install xvfb)" >&2; exit 1; }
 done
-build_release kvardelon kvardelon-startup-floor kvardelon-startup-watch
-game=$build/windows/kvardelon
-floor=$build/bench/startup/kvardelon-startup-floor
 watch=$build/bench/startup/kvardelon-startup-watch
 start_xvfb "$work"
+if $windows; then
+    build_release kvardelon-startup-watch
+    game=build/windows/dist/Кварделон/kvardelon.exe
+    floor=build/windows/bench/startup/kvardelon-startup-floor.exe
+    [ -f "$game" ] && [ -f "$floor" ] || { echo "build them first: packaging/windows/build.sh" >&2; exit 1; }
+    # Wine's own start-up is the same for both; its server stays between the runs, and ten
+    # seconds after the last.
+    launch=(env WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wine)
+    env DISPLAY="$display" "${launch[@]:0:4}" wineboot -i > /dev/null 2>&1
+    env DISPLAY="$display" "${launch[@]:0:4}" wineserver -p10
+    platform=()
+else
+    build_release kvardelon kvardelon-startup-floor kvardelon-startup-watch
+    game=$build/windows/kvardelon
+    floor=$build/bench/startup/kvardelon-startup-floor
+    launch=()
+    platform=(QT_QPA_PLATFORM=xcb)
+fi
 
 # The same bare environment for both; the game starts where its bank is, as from its menu entry.
 measure() {
     env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 DISPLAY="$display" \
-        QT_QPA_PLATFORM=xcb "$watch" "$1" < /dev/null
+        "${platform[@]}" "$watch" "${launch[@]}" "$1" < /dev/null
 }
 
 measure "$game" > /dev/null
