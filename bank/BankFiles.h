@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace kvardelon {
 
@@ -12,11 +13,40 @@ namespace kvardelon {
 // NotRegularFile, CannotOpen, ReadFailed (after the lines read whole), FileTooLarge.
 std::string readBankFileBytes(const std::filesystem::path& file, int step);
 
+// What stands where a file would be replaced: the place the bytes would go (the path itself,
+// or where its link leads) and what is there now.
+struct ReplaceTarget {
+    std::filesystem::path place;
+    std::filesystem::file_type type = std::filesystem::file_type::not_found;
+    bool throughLink = false;
+
+    // Only a regular file is ever replaced, or a name with nothing behind it made; a link
+    // that leads nowhere, a folder, a pipe or a device never.
+    bool replaceable() const
+    {
+        return type == std::filesystem::file_type::regular ||
+               (type == std::filesystem::file_type::not_found && !throughLink);
+    }
+};
+
+ReplaceTarget replaceTarget(const std::filesystem::path& file);
+
+// Thrown by replaceFileSafely, before anything is written, for a target that is not replaceable.
+class NotReplaceable : public std::system_error {
+public:
+    explicit NotReplaceable(ReplaceTarget target);
+    const ReplaceTarget& target() const { return target_; }
+
+private:
+    ReplaceTarget target_;
+};
+
 // Replaces a file safely: writes a temporary file in the same folder, flushes it to disk (fsync),
-// renames it over the old one (and fsyncs the folder). On any failure the old file is untouched,
-// the temporary is removed, and std::system_error is thrown (what() may be shown to the user
-// after a Russian sentence of the caller's). The new file keeps the old one's permissions; a
-// link is followed and its target replaced.
+// renames it over the old one (and fsyncs the folder, where it can). On any failure the old file
+// is untouched, the temporary is removed, and std::system_error is thrown naming the file given,
+// never the temporary (NotReplaceable for what must not be replaced); nothing after the rename
+// throws. The new file keeps the old one's permissions when its owner could read it; a link is
+// followed to a regular file and that file replaced.
 //
 // The temporary is named ".NAME.new-XXXXXX" beside NAME (".qw3.txt.new-k2P9xa"): never a name
 // the game reads. Only a process killed in mid-write leaves one behind; each later replacement

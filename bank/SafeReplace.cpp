@@ -32,10 +32,10 @@ fs::path writeTemporary(const fs::path& file, std::string_view bytes)
         try {
             if (durable::createFlushed(temporary, bytes, file))
                 return temporary;
-        } catch (...) {
+        } catch (const std::system_error& error) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            throw;
+            throw std::system_error(error.code(), pathToUtf8(file));
         }
     }
     throw std::system_error(std::make_error_code(std::errc::file_exists), pathToUtf8(file));
@@ -56,6 +56,38 @@ void removeAbandonedTemporaries(const fs::path& file)
 
 }  // namespace
 
+ReplaceTarget replaceTarget(const fs::path& given)
+{
+    ReplaceTarget target{given, fs::file_type::not_found, false};
+    std::error_code error;
+    const fs::file_status own = fs::symlink_status(given, error);
+    if (!fs::is_symlink(own)) {
+        // What cannot be looked at (a folder with no access) is left to the writing to refuse.
+        if (own.type() != fs::file_type::none)
+            target.type = own.type();
+        return target;
+    }
+    target.throughLink = true;
+    const fs::path real = fs::canonical(given, error);
+    if (error) {
+        std::error_code unread;
+        const fs::path leads = fs::read_symlink(given, unread);
+        target.place = unread ? given : (given.parent_path() / leads).lexically_normal();
+        return target;
+    }
+    target.place = real;
+    target.type = fs::status(real, error).type();
+    if (error)
+        target.type = fs::file_type::not_found;
+    return target;
+}
+
+NotReplaceable::NotReplaceable(ReplaceTarget target)
+    : std::system_error(std::make_error_code(std::errc::operation_not_supported), pathToUtf8(target.place)),
+      target_(std::move(target))
+{
+}
+
 std::string temporaryPrefix(const fs::path& file)
 {
     return "." + pathToUtf8(file.filename()) + ".new-";
@@ -63,21 +95,20 @@ std::string temporaryPrefix(const fs::path& file)
 
 void replaceFileSafely(const fs::path& given, std::string_view bytes)
 {
-    // A link is followed so that it stays a link; one that leads nowhere is replaced itself.
-    std::error_code notALink;
-    fs::path file = fs::is_symlink(given, notALink) ? fs::canonical(given, notALink) : given;
-    if (file.empty())
-        file = given;
+    const ReplaceTarget target = replaceTarget(given);
+    if (!target.replaceable())
+        throw NotReplaceable(target);
+    fs::path file = target.place;
     if (file.parent_path().empty())
         file = fs::path(".") / file;
 
     const fs::path temporary = writeTemporary(file, bytes);
     try {
         durable::renameOver(temporary, file);
-    } catch (...) {
+    } catch (const std::system_error& error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        throw;
+        throw std::system_error(error.code(), pathToUtf8(given));
     }
     durable::flushFolder(file.parent_path());
     removeAbandonedTemporaries(file);

@@ -9,8 +9,12 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #endif
 
+#include <chrono>
+#include <functional>
 #include <system_error>
 
 namespace kvardelon::test {
@@ -123,6 +127,69 @@ TEST(ReplaceFileSafely, aFailedReplacementLeavesTheOldFileAndNoTemporary)
     EXPECT_THROW(replaceFileSafely(folder.path() / "missing" / "qw1.txt", "new"), std::system_error);
     EXPECT_FALSE(fs::exists(folder.path() / "missing"));
 }
+
+#ifndef _WIN32
+// Devices, pipes and links are made with POSIX calls that Windows lacks.
+
+// What stands in the file's place, each made in a scratch folder; the row names what must
+// still be there after the refusal and where the refusal says the bytes would have gone.
+struct Unreplaceable {
+    const char* name;
+    std::function<void(const fs::path& folder, const fs::path& file)> make;
+    fs::file_type stays;  // as symlink_status sees the file's own name
+    const char* place;    // the real place named, relative to the folder
+};
+
+int entriesIn(const fs::path& folder)
+{
+    return static_cast<int>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(ReplaceFileSafely, replacesOnlyARegularFileAndNamesTheRealPlaceOfAnythingElse)
+{
+    const std::vector<Unreplaceable> rows{
+        {"linkToDevice",
+         [](const fs::path& folder, const fs::path& file) {
+             ASSERT_EQ(::mknod((folder / "device").c_str(), S_IFCHR | 0666, makedev(1, 5)), 0);
+             fs::create_symlink("device", file);
+         },
+         fs::file_type::symlink, "device"},
+        {"linkToPipe",
+         [](const fs::path& folder, const fs::path& file) {
+             ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+             fs::create_symlink(folder / "pipe", file);
+         },
+         fs::file_type::symlink, "pipe"},
+        {"pipe", [](const fs::path&, const fs::path& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); },
+         fs::file_type::fifo, "qw1.txt"},
+        {"emptyFolder", [](const fs::path&, const fs::path& file) { fs::create_directory(file); },
+         fs::file_type::directory, "qw1.txt"},
+        {"linkToNowhere", [](const fs::path&, const fs::path& file) { fs::create_symlink("gone.txt", file); },
+         fs::file_type::symlink, "gone.txt"},
+        {"linkLoop", [](const fs::path&, const fs::path& file) { fs::create_symlink("qw1.txt", file); },
+         fs::file_type::symlink, "qw1.txt"},
+    };
+    for (const Unreplaceable& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (std::string_view(row.name) == "linkToDevice" && ::geteuid() != 0)
+            continue;  // only the superuser makes a device node
+        const ScratchFolder folder;
+        const fs::path file = folder.path() / "qw1.txt";
+        row.make(folder.path(), file);
+        const int before = entriesIn(folder.path());
+        try {
+            replaceFileSafely(file, "33 bytes of a question, saved...");
+            ADD_FAILURE() << "replaced";
+        } catch (const NotReplaceable& refused) {
+            EXPECT_EQ(refused.target().place, folder.path() / row.place);
+        } catch (const std::system_error& error) {
+            ADD_FAILURE() << "refused only by the system: " << error.what();
+        }
+        EXPECT_EQ(fs::symlink_status(file).type(), row.stays);
+        EXPECT_EQ(entriesIn(folder.path()), before);  // no temporary left, nothing made
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace kvardelon::test
