@@ -66,8 +66,11 @@ bool createFlushed(const fs::path& path, std::string_view bytes, const fs::path&
         return false;
     if (fd.get() < 0)
         failWith(errno, path);
+    // A file its owner could not read gives no permissions worth keeping: the new one must
+    // be readable by the game.
     struct stat old {};
-    if (::stat(like.c_str(), &old) == 0 && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
+    if (::stat(like.c_str(), &old) == 0 && (old.st_mode & S_IRUSR) != 0 &&
+        ::fchmod(fd.get(), old.st_mode & 07777) != 0)
         failWith(errno, path);
     writeAll(fd.get(), bytes, path);
     if (::fsync(fd.get()) != 0 || fd.close() != 0)

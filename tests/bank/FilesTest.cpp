@@ -191,5 +191,15 @@ TEST(ReplaceFileSafely, replacesOnlyARegularFileAndNamesTheRealPlaceOfAnythingEl
 }
 #endif
 
+TEST(ReplaceFileSafely, aFileItsOwnerCouldNotReadIsReplacedByOneTheGameCanRead)
+{
+    const ScratchFolder folder;
+    const fs::path file = folder.write("qw2.txt", "unread");
+    fs::permissions(file, fs::perms::none);
+    replaceFileSafely(file, "new");
+    EXPECT_NE(fs::status(file).permissions() & fs::perms::owner_read, fs::perms::none);
+    EXPECT_EQ(readFile(file), "new");
+}
+
 }  // namespace
 }  // namespace kvardelon::test
