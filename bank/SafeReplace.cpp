@@ -41,16 +41,29 @@ fs::path writeTemporary(const fs::path& file, std::string_view bytes)
     throw std::system_error(std::make_error_code(std::errc::file_exists), pathToUtf8(file));
 }
 
-void removeAbandonedTemporaries(const fs::path& file)
+// Removes this file's own temporaries left by a process that died in mid-write: regular
+// files of the temporaries' names, written more than a minute ago. Whatever goes wrong
+// here is no failure of the save, which is done.
+void removeAbandonedTemporaries(const fs::path& file) noexcept
 {
-    const std::string prefix = temporaryPrefix(file);
-    const auto now = fs::file_time_type::clock::now();
-    std::error_code ignored;
-    for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path(), ignored)) {
-        const std::string name = pathToUtf8(entry.path().filename());
-        if (name.starts_with(prefix) && name.size() == prefix.size() + kRandomLetters &&
-            now - entry.last_write_time(ignored) > kAbandonedAfter)
-            fs::remove(entry.path(), ignored);
+    try {
+        const std::string prefix = temporaryPrefix(file);
+        const auto oldest = fs::file_time_type::clock::now() - kAbandonedAfter;
+        std::error_code error;
+        for (fs::directory_iterator entry(file.parent_path(), error), end; !error && entry != end;
+             entry.increment(error)) {
+            const std::string name = pathToUtf8(entry->path().filename());
+            if (!name.starts_with(prefix) || name.size() != prefix.size() + kRandomLetters)
+                continue;
+            std::error_code unknown;
+            if (!fs::is_regular_file(entry->symlink_status(unknown)) || unknown)
+                continue;
+            const fs::file_time_type written = entry->last_write_time(unknown);
+            if (!unknown && written < oldest)
+                fs::remove(entry->path(), unknown);
+        }
+    } catch (...) {
+        // Out of memory while naming a file: the temporaries wait for the next save.
     }
 }
 
@@ -110,7 +123,12 @@ void replaceFileSafely(const fs::path& given, std::string_view bytes)
         fs::remove(temporary, ignored);
         throw std::system_error(error.code(), pathToUtf8(given));
     }
-    durable::flushFolder(file.parent_path());
+    // The new file is in place: from here on nothing may report the save as failed.
+    try {
+        durable::flushFolder(file.parent_path());
+    } catch (const std::system_error&) {
+        // The rename stands; only its surviving a crash is less certain.
+    }
     removeAbandonedTemporaries(file);
 }
 

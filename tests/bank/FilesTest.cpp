@@ -201,5 +201,25 @@ TEST(ReplaceFileSafely, aFileItsOwnerCouldNotReadIsReplacedByOneTheGameCanRead)
     EXPECT_EQ(readFile(file), "new");
 }
 
+// The clean-up after the rename touches only regular files of the temporaries' names that
+// are old; a link or a folder of such a name is someone else's, and the save succeeds.
+TEST(ReplaceFileSafely, theCleanUpAfterwardsRemovesOnlyItsOwnOldTemporaries)
+{
+    const ScratchFolder folder;
+    const fs::path file = folder.write("qw1.txt", "old");
+    const fs::path abandoned = folder.write(".qw1.txt.new-abcdef", "half");
+    fs::last_write_time(abandoned, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    const fs::path recent = folder.write(".qw1.txt.new-uvwxyz", "another editor writes now");
+    fs::create_symlink("nowhere", folder.path() / ".qw1.txt.new-ghijkl");
+    fs::create_directory(folder.path() / ".qw1.txt.new-mnopqr");
+
+    replaceFileSafely(file, "new");
+    EXPECT_EQ(readFile(file), "new");
+    EXPECT_FALSE(fs::exists(abandoned));
+    EXPECT_TRUE(fs::exists(recent));
+    EXPECT_TRUE(fs::is_symlink(folder.path() / ".qw1.txt.new-ghijkl"));
+    EXPECT_TRUE(fs::is_directory(folder.path() / ".qw1.txt.new-mnopqr"));
+}
+
 }  // namespace
 }  // namespace kvardelon::test
