@@ -87,6 +87,12 @@ std::string readBankFileBytes(const fs::path& file, int step)
         if (static_cast<std::size_t>(got) < chunk.size())
             break;
     }
+    // Not every standard library throws on a failed read: some end the file early instead.
+    // A file that still holds more than was read could not be read whole.
+    std::error_code unknown;
+    const std::uintmax_t size = fs::file_size(file, unknown);
+    if (!unknown && size > bytes.size() && bytes.size() < kMaxBankFileBytes)
+        fail(BankError::Reason::ReadFailed, file, step, linesEnded(bytes));
     return bytes;
 }
 
