@@ -1,6 +1,7 @@
 // The editor's window: its pages and panes, and going from one record to another.
 #include "EditorWindow.h"
 
+#include "DialogQuestions.h"
 #include "DiskWatch.h"
 #include "FindBar.h"
 #include "FindingsView.h"
@@ -51,7 +52,7 @@ QWidget* titled(const QString& title, QWidget* content, QWidget* below = nullptr
 
 EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)),
-      check_(new LiveCheck(bank_, gameFits(), this)), pages_(new QStackedWidget(this)), start_(new StartPage(this))
+      questions_(std::make_unique<DialogQuestions>(this, programFolder_)), check_(new LiveCheck(bank_, gameFits(), this)), pages_(new QStackedWidget(this)), start_(new StartPage(this))
 {
     // Roomy where the screen allows; on a smaller one, such as a school projector's 1024×768,
     // maximized, so that the window and its frame fit the screen.
@@ -100,6 +101,11 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
 }
 
 EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::setQuestions(std::unique_ptr<Questions> questions)
+{
+    questions_ = std::move(questions);
+}
 
 QWidget* EditorWindow::buildEditorPage()
 {

@@ -5,11 +5,13 @@
 #include "Arrival.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
+#include "Questions.h"
 
 #include <QMainWindow>
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -35,6 +37,9 @@ public:
     // Opens the bank a folder stands for (the data folder or the folder holding data/);
     // says why when there is none. Asks first about unsaved changes.
     bool openFolder(const QString& folder);
+
+    // Every question the window asks goes through these; a test gives scripted answers.
+    void setQuestions(std::unique_ptr<Questions> questions);
 
     OpenBank& bank() { return bank_; }
     LiveCheck& check() { return *check_; }
@@ -82,6 +87,8 @@ private:
     void updateTitle();
     void updateActions();
     void fillRecentMenu(QMenu* menu);
+    // Opens the bank of a data folder without asking about the one open.
+    void showBank(const std::filesystem::path& dataFolder);
     void diskChanged(const std::vector<int>& steps);
     void reloadChanged();
     void keepMine();
@@ -94,6 +101,7 @@ private:
 
     std::filesystem::path programFolder_;
     OpenBank bank_;
+    std::unique_ptr<Questions> questions_;
     LiveCheck* check_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     StartPage* start_ = nullptr;

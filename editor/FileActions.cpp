@@ -14,9 +14,6 @@
 #include "TextRoom.h"
 
 #include <QFile>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -34,17 +31,23 @@ bool EditorWindow::openFolder(const QString& folder)
 {
     const std::optional<std::filesystem::path> dataFolder = findDataFolder(toPath(folder));
     if (!dataFolder) {
-        QMessageBox::warning(this, QStringLiteral("Банк не найден"),
-                             QStringLiteral("В папке %1 нет банка вопросов: ни папки data, ни файлов qw1.txt … "
-                                            "qw15.txt. Выберите папку банка или создайте новый банк.")
-                                 .arg(folder));
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Банк не найден"),
+             QStringLiteral("В папке %1 нет банка вопросов: ни папки data, ни файлов qw1.txt … qw15.txt. "
+                            "Выберите папку банка или создайте новый банк.")
+                 .arg(folder));
         forgetBank(folder);
         start_->refresh();
         return false;
     }
     if (!maybeSave(QStringLiteral("Сохранить изменения, прежде чем открыть другой банк?")))
         return false;
-    bank_.open(std::filesystem::absolute(*dataFolder).lexically_normal());
+    showBank(*dataFolder);
+    return true;
+}
+
+void EditorWindow::showBank(const std::filesystem::path& dataFolder)
+{
+    bank_.open(std::filesystem::absolute(dataFolder).lexically_normal());
     rememberBank(pathText(bank_.folder()));
     pages_->setCurrentIndex(1);
     steps_->choose(1);
@@ -52,14 +55,12 @@ bool EditorWindow::openFolder(const QString& folder)
     updateTitle();
     updateActions();
     steps_->setFocus();
-    return true;
 }
 
 void EditorWindow::openBank()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Папка банка: data или папка, в которой лежит data"),
-        bank_.isOpen() ? pathText(bank_.folder().parent_path()) : QString());
+    const QString folder = questions_->chooseFolder(QStringLiteral("Папка банка: data или папка, в которой лежит data"),
+                                                    bank_.isOpen() ? pathText(bank_.folder().parent_path()) : QString());
     if (!folder.isEmpty())
         openFolder(folder);
 }
@@ -68,12 +69,12 @@ void EditorWindow::newBank()
 {
     if (!maybeSave(QStringLiteral("Сохранить изменения, прежде чем создать новый банк?")))
         return;
-    NewBankDialog dialog(programFolder_, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<NewBankPlace> place = questions_->chooseNewBank();
+    if (!place)
         return;
-    const CreatedBank created = createBank(dialog.folder(), dialog.startFrom(), programFolder_);
+    const CreatedBank created = createBank(place->folder, place->startFrom, programFolder_);
     if (!created.error.isEmpty()) {
-        QMessageBox::warning(this, QStringLiteral("Банк не создан"), created.error);
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Банк не создан"), created.error);
         return;
     }
     bank_.undoStack().clear();  // nothing of the old bank is left to ask about
@@ -84,7 +85,7 @@ void EditorWindow::newBank()
 
 bool EditorWindow::save()
 {
-    switch (saveWithQuestions(this, bank_, *check_, [this] { fillToTen(); })) {
+    switch (saveWithQuestions(*questions_, bank_, *check_, [this] { fillToTen(); })) {
     case SaveOutcome::Saved:
         statusBar()->showMessage(QStringLiteral("Сохранено."), kStatusMilliseconds);
         return true;
@@ -99,13 +100,14 @@ bool EditorWindow::save()
 
 bool EditorWindow::saveAs()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка, в которую сохранить банк"),
-                                                             NewBankDialog::suggestedFolder());
-    if (folder.isEmpty() || !acceptErrors(this, *check_, QStringLiteral("Сохранить с ошибками")))
+    const QString folder = questions_->chooseFolder(QStringLiteral("Папка, в которую сохранить банк"),
+                                                    NewBankDialog::suggestedFolder());
+    if (folder.isEmpty() || !acceptErrors(*questions_, *check_, QStringLiteral("Сохранить с ошибками")))
         return false;
-    const QString error = editor::saveAs(bank_, toPath(folder) / "data");
-    if (!error.isEmpty()) {
-        QMessageBox::critical(this, QStringLiteral("Банк не сохранён"), error);
+    const std::filesystem::path dataFolder = toPath(folder) / "data";
+    const QString failure = editor::saveAs(bank_, dataFolder);
+    if (!failure.isEmpty()) {
+        tell(*questions_, Question::Kind::Failure, QStringLiteral("Банк не сохранён"), failure);
         return false;
     }
     rememberBank(pathText(bank_.folder()));
@@ -117,27 +119,25 @@ bool EditorWindow::maybeSave(const QString& question)
 {
     if (!bank_.isModified())
         return true;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Несохранённые изменения"),
-                    QStringLiteral("В банке есть несохранённые изменения. ") + question, QMessageBox::NoButton, this);
-    QPushButton* saveButton = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(saveButton);
-    box.exec();
-    if (box.clickedButton() == saveButton)
+    const int answer = questions_->ask(
+        {.kind = Question::Kind::Question,
+         .title = QStringLiteral("Несохранённые изменения"),
+         .text = QStringLiteral("В банке есть несохранённые изменения. ") + question,
+         .buttons = {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")}});
+    if (answer == 0)
         return save();
-    return box.clickedButton() == discard;
+    return answer == 1;
 }
 
 void EditorWindow::importCsv()
 {
-    const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт вопросов из таблицы"), {}, kCsvFilter);
+    const QString name = questions_->chooseFileToOpen(QStringLiteral("Импорт вопросов из таблицы"), kCsvFilter);
     if (name.isEmpty())
         return;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(this, QStringLiteral("Таблица не открыта"),
-                             QStringLiteral("Не удалось открыть %1: %2").arg(name, file.errorString()));
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не открыта"),
+             QStringLiteral("Не удалось открыть %1: %2").arg(name, file.errorString()));
         return;
     }
     ImportDialog dialog(bank_, readImport(QString::fromUtf8(file.readAll()), gameFits()), name, this);
@@ -147,15 +147,15 @@ void EditorWindow::importCsv()
 
 void EditorWindow::exportCsv()
 {
-    const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт вопросов в таблицу"),
+    const QString name = questions_->chooseFileToSave(QStringLiteral("Экспорт вопросов в таблицу"),
                                                       pathText(bank_.folder().parent_path() / "вопросы.csv"), kCsvFilter);
     if (name.isEmpty())
         return;
     QFile file(name);
     const QByteArray bytes = "\xEF\xBB\xBF" + editor::exportCsv(bank_).toUtf8();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
-        QMessageBox::warning(this, QStringLiteral("Таблица не записана"),
-                             QStringLiteral("Не удалось записать %1: %2").arg(name, file.errorString()));
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не записана"),
+             QStringLiteral("Не удалось записать %1: %2").arg(name, file.errorString()));
         return;
     }
     statusBar()->showMessage(QStringLiteral("Вопросы записаны в %1").arg(name), kStatusMilliseconds);
@@ -165,9 +165,9 @@ void EditorWindow::reloadChanged()
 {
     for (const int step : diskSteps_)
         if (!bank_.reload(step))
-            QMessageBox::warning(this, QStringLiteral("Файл не прочитан"),
-                                 QStringLiteral("Файл %1 не удаётся прочитать; в редакторе осталась ваша версия.")
-                                     .arg(pathText(bank_.step(step).path)));
+            tell(*questions_, Question::Kind::Warning, QStringLiteral("Файл не прочитан"),
+                 QStringLiteral("Файл %1 не удаётся прочитать; в редакторе осталась ваша версия.")
+                     .arg(pathText(bank_.step(step).path)));
     diskBanner_->hide();
 }
 

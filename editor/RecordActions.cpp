@@ -186,19 +186,17 @@ void EditorWindow::playOnProjector()
 void EditorWindow::launch(std::optional<double> scale)
 {
     if (!bank_.isModified() &&
-        !acceptErrors(this, *check_, QStringLiteral("Всё равно играть"), [this] { fillToTen(); }))
+        !acceptErrors(*questions_, *check_, QStringLiteral("Всё равно играть"), [this] { fillToTen(); }))
         return;
     if (bank_.isModified()) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Играть"),
-                        QStringLiteral("Игра читает банк с диска, а в нём есть несохранённые изменения. "
-                                       "Сохранить их перед игрой?"),
-                        QMessageBox::NoButton, this);
-        QPushButton* saveFirst = box.addButton(QStringLiteral("Сохранить и играть"), QMessageBox::AcceptRole);
-        QPushButton* without = box.addButton(QStringLiteral("Играть без них"), QMessageBox::DestructiveRole);
-        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-        box.setDefaultButton(saveFirst);
-        box.exec();
-        if (box.clickedButton() == saveFirst ? !save() : box.clickedButton() != without)
+        const int answer = questions_->ask(
+            {.kind = Question::Kind::Question,
+             .title = QStringLiteral("Играть"),
+             .text = QStringLiteral("Игра читает банк с диска, а в нём есть несохранённые изменения. "
+                                    "Сохранить их перед игрой?"),
+             .buttons = {QStringLiteral("Сохранить и играть"), QStringLiteral("Играть без них"),
+                         QStringLiteral("Отмена")}});
+        if (answer == 0 ? !save() : answer != 1)
             return;
     }
     const std::filesystem::path cache =
@@ -208,7 +206,7 @@ void EditorWindow::launch(std::optional<double> scale)
     if (error.isEmpty())
         error = startGame(findGame(QCoreApplication::applicationDirPath()), folder.folder, scale);
     if (!error.isEmpty()) {
-        QMessageBox::warning(this, QStringLiteral("Игра не запущена"), error);
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Игра не запущена"), error);
         return;
     }
     statusBar()->showMessage(scale ? QStringLiteral("Игра запущена в масштабе %1.").arg(*scale, 0, 'f', 2)

@@ -1,12 +1,8 @@
 // The questions asked on saving, one function each, then the writing itself.
 #include "SaveFlow.h"
 
-#include "FindingsView.h"
 #include "Saving.h"
 #include "Text.h"
-
-#include <QMessageBox>
-#include <QPushButton>
 
 #include <algorithm>
 #include <map>
@@ -72,23 +68,21 @@ bool hasProblem(const LiveCheck& check, check::Problem problem)
 }
 
 // Asks about each file changed on disk; drops those the user keeps as they are there.
-bool askAboutChangedFiles(QWidget* parent, const OpenBank& bank, SavePlan& plan)
+bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& plan)
 {
     for (const int step : plan.changedOnDisk) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Файл изменён другой программой"),
-                        QStringLiteral("Файл %1 (ступень %2) изменили в другой программе после того, как он был "
-                                       "открыт здесь. Что сохранить?")
-                            .arg(pathText(bank.step(step).path))
-                            .arg(step),
-                        QMessageBox::NoButton, parent);
-        QPushButton* mine = box.addButton(QStringLiteral("Мою версию из редактора"), QMessageBox::AcceptRole);
-        QPushButton* theirs = box.addButton(QStringLiteral("Оставить файл как есть"), QMessageBox::DestructiveRole);
-        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-        box.setDefaultButton(mine);
-        box.exec();
-        if (box.clickedButton() == theirs)
+        const int answer = questions.ask(
+            {.kind = Question::Kind::Warning,
+             .title = QStringLiteral("Файл изменён другой программой"),
+             .text = QStringLiteral("Файл %1 (ступень %2) изменили в другой программе после того, как он был "
+                                    "открыт здесь. Что сохранить?")
+                         .arg(pathText(bank.step(step).path))
+                         .arg(step),
+             .buttons = {QStringLiteral("Мою версию из редактора"), QStringLiteral("Оставить файл как есть"),
+                         QStringLiteral("Отмена")}});
+        if (answer == 1)
             std::erase(plan.steps, step);
-        else if (box.clickedButton() != mine)
+        else if (answer != 0)
             return false;
     }
     return true;
@@ -127,24 +121,23 @@ void replaceCharacters(OpenBank& bank, const SavePlan& plan)
 }
 
 // Asks what to do with characters windows-1251 lacks, and does it; false when cancelled.
-bool askAboutCharacters(QWidget* parent, OpenBank& bank, SavePlan& plan)
+bool askAboutCharacters(Questions& questions, OpenBank& bank, SavePlan& plan)
 {
     while (!plan.unencodable.empty()) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Знаки, которых нет в кодировке игры"),
-                        QStringLiteral("Игра читает файлы в кодировке windows-1251, а в ней нет некоторых знаков "
-                                       "из текста. Их можно заменить похожими или сохранить эти файлы в UTF-8 "
-                                       "с меткой (игра прочтёт и так)."),
-                        QMessageBox::NoButton, parent);
-        box.setDetailedText(unencodableReport(bank, plan));
-        box.setInformativeText(unencodableReport(bank, plan).section(u'\n', 0, 6));
-        QPushButton* replace = box.addButton(QStringLiteral("Заменить знаки"), QMessageBox::AcceptRole);
-        QPushButton* utf8 = box.addButton(QStringLiteral("Сохранить в UTF-8"), QMessageBox::ActionRole);
-        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-        box.setDefaultButton(replace);
-        box.exec();
-        if (box.clickedButton() == replace)
+        const QString report = unencodableReport(bank, plan);
+        const int answer = questions.ask(
+            {.kind = Question::Kind::Question,
+             .title = QStringLiteral("Знаки, которых нет в кодировке игры"),
+             .text = QStringLiteral("Игра читает файлы в кодировке windows-1251, а в ней нет некоторых знаков из "
+                                    "текста. Их можно заменить похожими или сохранить эти файлы в UTF-8 с меткой "
+                                    "(игра прочтёт и так).\n\n") +
+                     report.section(u'\n', 0, 6),
+             .details = report,
+             .buttons = {QStringLiteral("Заменить знаки"), QStringLiteral("Сохранить в UTF-8"),
+                         QStringLiteral("Отмена")}});
+        if (answer == 0)
             replaceCharacters(bank, plan);
-        else if (box.clickedButton() == utf8)
+        else if (answer == 1)
             for (const auto& entry : plan.unencodable)
                 bank.setEncoding(entry.first, Encoding::Utf8WithMark, QStringLiteral("сохранение в UTF-8"));
         else
@@ -155,13 +148,14 @@ bool askAboutCharacters(QWidget* parent, OpenBank& bank, SavePlan& plan)
     return true;
 }
 
-SaveOutcome reportFailure(QWidget* parent, const QString& error)
+SaveOutcome reportFailure(Questions& questions, const QString& error)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Банк не сохранён"), error, QMessageBox::NoButton, parent);
-    QPushButton* elsewhere = box.addButton(QStringLiteral("Сохранить в другую папку…"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Закрыть"), QMessageBox::RejectRole);
-    box.exec();
-    return box.clickedButton() == elsewhere ? SaveOutcome::SaveElsewhere : SaveOutcome::Failed;
+    const int answer = questions.ask({.kind = Question::Kind::Failure,
+                                      .title = QStringLiteral("Банк не сохранён"),
+                                      .text = error,
+                                      .buttons = {QStringLiteral("Сохранить в другую папку…"),
+                                                  QStringLiteral("Закрыть")}});
+    return answer == 0 ? SaveOutcome::SaveElsewhere : SaveOutcome::Failed;
 }
 
 }  // namespace
@@ -177,39 +171,38 @@ QString placeText(int record, int field)
     return QStringLiteral("в вопросе %1 (%2)").arg(record + 1).arg(fields.at(static_cast<std::size_t>(field)));
 }
 
-bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn, const std::function<void()>& fill)
+bool acceptErrors(Questions& questions, const LiveCheck& check, const QString& goOn, const std::function<void()>& fill)
 {
     while (check.count(check::Severity::Error) > 0) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("В банке есть ошибки"),
-                        QStringLiteral("В банке есть ошибки. Вот что сделает с ними игра:\n\n") + errorReport(check),
-                        QMessageBox::NoButton, parent);
-        QPushButton* back = box.addButton(QStringLiteral("Вернуться к правке"), QMessageBox::RejectRole);
-        QPushButton* fillButton =
-            fill && hasProblem(check, check::Problem::TooFewRecords)
-                ? box.addButton(QStringLiteral("Дополнить ступени до десяти…"), QMessageBox::ActionRole)
-                : nullptr;
-        QPushButton* go = box.addButton(goOn, QMessageBox::AcceptRole);
-        box.setDefaultButton(fillButton != nullptr ? fillButton : back);
-        box.exec();
-        if (box.clickedButton() != fillButton || fillButton == nullptr)
-            return box.clickedButton() == go;
+        const bool offerFill = fill && hasProblem(check, check::Problem::TooFewRecords);
+        QStringList buttons{goOn, QStringLiteral("Вернуться к правке")};
+        if (offerFill)
+            buttons.insert(1, QStringLiteral("Дополнить ступени до десяти…"));
+        const int answer = questions.ask(
+            {.kind = Question::Kind::Warning,
+             .title = QStringLiteral("В банке есть ошибки"),
+             .text = QStringLiteral("В банке есть ошибки. Вот что сделает с ними игра:\n\n") + errorReport(check),
+             .buttons = buttons,
+             .defaultButton = 1});
+        if (!offerFill || answer != 1)
+            return answer == 0;
         fill();
     }
     return true;
 }
 
-SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check,
+SaveOutcome saveWithQuestions(Questions& questions, OpenBank& bank, const LiveCheck& check,
                               const std::function<void()>& fill)
 {
     if (planSave(bank).steps.empty())
         return SaveOutcome::Saved;
-    if (!acceptErrors(parent, check, QStringLiteral("Сохранить с ошибками"), fill))
+    if (!acceptErrors(questions, check, QStringLiteral("Сохранить с ошибками"), fill))
         return SaveOutcome::Cancelled;
     SavePlan plan = planSave(bank);  // after a fill asked for there, more files have changed
-    if (!askAboutChangedFiles(parent, bank, plan) || !askAboutCharacters(parent, bank, plan))
+    if (!askAboutChangedFiles(questions, bank, plan) || !askAboutCharacters(questions, bank, plan))
         return SaveOutcome::Cancelled;
     const SaveResult result = saveSteps(bank, plan.steps);
-    return result.error.isEmpty() ? SaveOutcome::Saved : reportFailure(parent, result.error);
+    return result.error.isEmpty() ? SaveOutcome::Saved : reportFailure(questions, result.error);
 }
 
 }  // namespace kvardelon::editor

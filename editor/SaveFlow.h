@@ -4,10 +4,9 @@
 
 #include "LiveCheck.h"
 #include "OpenBank.h"
+#include "Questions.h"
 
 #include <functional>
-
-class QWidget;
 
 namespace kvardelon::editor {
 
@@ -19,13 +18,13 @@ enum class SaveOutcome {
 };
 
 // fill: fills the steps of too few questions, when the user asks for it there.
-SaveOutcome saveWithQuestions(QWidget* parent, OpenBank& bank, const LiveCheck& check,
+SaveOutcome saveWithQuestions(Questions& questions, OpenBank& bank, const LiveCheck& check,
                               const std::function<void()>& fill);
 
 // Says what the game will do with the errors of the bank, if it has any; true when the
 // user goes on (with goOn as the button's caption), false to go back to editing. Given
 // fill, offers it where steps have too few questions.
-bool acceptErrors(QWidget* parent, const LiveCheck& check, const QString& goOn,
+bool acceptErrors(Questions& questions, const LiveCheck& check, const QString& goOn,
                   const std::function<void()>& fill = {});
 
 // Where a character is: "в вопросе 2 (ответ B)".
