@@ -71,15 +71,21 @@ bool hasProblem(const LiveCheck& check, check::Problem problem)
 bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& plan)
 {
     for (const int step : plan.changedOnDisk) {
-        const int answer = questions.ask(
-            {.kind = Question::Kind::Warning,
-             .title = QStringLiteral("Файл изменён другой программой"),
-             .text = QStringLiteral("Файл %1 (ступень %2) изменили в другой программе после того, как он был "
-                                    "открыт здесь. Что сохранить?")
-                         .arg(pathText(bank.step(step).path))
-                         .arg(step),
-             .buttons = {QStringLiteral("Мою версию из редактора"), QStringLiteral("Оставить файл как есть"),
-                         QStringLiteral("Отмена")}});
+        const StepFile& file = bank.step(step);
+        std::error_code error;
+        const bool gone = !std::filesystem::exists(std::filesystem::symlink_status(file.path, error));
+        const QString what = gone ? QStringLiteral("Файл %1 (ступень %2) удалили после того, как он был открыт "
+                                                   "здесь. Записать его заново?")
+                                  : QStringLiteral("Файл %1 (ступень %2) изменили в другой программе после того, "
+                                                   "как он был открыт здесь. Что сохранить?");
+        const int answer = questions.ask({.kind = Question::Kind::Warning,
+                                          .title = gone ? QStringLiteral("Файл удалён")
+                                                        : QStringLiteral("Файл изменён другой программой"),
+                                          .text = what.arg(pathText(file.path)).arg(step),
+                                          .buttons = {QStringLiteral("Мою версию из редактора"),
+                                                      gone ? QStringLiteral("Не записывать")
+                                                           : QStringLiteral("Оставить файл как есть"),
+                                                      QStringLiteral("Отмена")}});
         if (answer == 1)
             std::erase(plan.steps, step);
         else if (answer != 0)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cerrno>
 #include <system_error>
 
 namespace kvardelon::editor {
@@ -53,17 +54,28 @@ bool existsOnDisk(const StepFile& file)
     return std::filesystem::exists(std::filesystem::symlink_status(file.path, error));
 }
 
-// The usual reasons in words a teacher can act on; the system's own for the rest.
-QString reasonText(const std::system_error& error)
+// The reasons a write fails, in words a teacher can act on.
+QString reasonText(const std::filesystem::path& folder, const std::system_error& error)
 {
     const std::error_condition condition = error.code().default_error_condition();
     if (condition == std::errc::permission_denied || condition == std::errc::read_only_file_system ||
         condition == std::errc::operation_not_permitted)
         return QStringLiteral("в эту папку нельзя писать (она только для чтения или чужая). "
                               "Сохраните банк в другую папку: «Файл → Сохранить как…»");
-    if (condition == std::errc::no_space_on_device || condition == std::errc::file_too_large)
+    if (condition == std::errc::no_space_on_device || condition == std::errc::file_too_large ||
+        error.code().value() == EDQUOT)
         return QStringLiteral("на диске не осталось места. Освободите место и сохраните снова");
-    return QString::fromLocal8Bit(error.what());
+    if (condition == std::errc::no_such_file_or_directory || condition == std::errc::not_a_directory)
+        return QStringLiteral("папки %1 больше нет: её удалили, переименовали или отключили диск. "
+                              "Сохраните банк в другую папку: «Файл → Сохранить как…»")
+            .arg(pathText(folder));
+    if (condition == std::errc::is_a_directory)
+        return QStringLiteral("на месте файла лежит папка с тем же именем");
+    if (condition == std::errc::io_error)
+        return QStringLiteral("диск сообщил об ошибке записи. Проверьте диск или сохраните банк в другую папку");
+    if (condition == std::errc::filename_too_long)
+        return QStringLiteral("путь к файлу слишком длинный для этой системы");
+    return QStringLiteral("система не дала записать файл (код ошибки %1)").arg(error.code().value());
 }
 
 // The step's bytes as they will be read back meaning what the editor shows.
@@ -78,13 +90,48 @@ std::string bytesToWrite(OpenBank& bank, int step)
     return std::move(written.bytes);
 }
 
-QString notSaved(const std::filesystem::path& file, const std::system_error& error)
+}  // namespace
+
+QString whatStandsThere(const ReplaceTarget& target)
 {
-    return QStringLiteral("Файл %1 не сохранён: %2. Текст остался в редакторе, ничего не потеряно.")
-        .arg(pathText(file), reasonText(error));
+    namespace fs = std::filesystem;
+    QString what;
+    switch (target.type) {
+    case fs::file_type::directory:
+        what = QStringLiteral("папка");
+        break;
+    case fs::file_type::fifo:
+        what = QStringLiteral("канал (FIFO)");
+        break;
+    case fs::file_type::character:
+    case fs::file_type::block:
+        what = QStringLiteral("устройство");
+        break;
+    case fs::file_type::socket:
+        what = QStringLiteral("сокет");
+        break;
+    case fs::file_type::regular:
+        what = QStringLiteral("обычный файл");
+        break;
+    case fs::file_type::not_found:
+        return target.throughLink ? QStringLiteral("ссылка на %1, которого нет").arg(pathText(target.place))
+                                  : QStringLiteral("ничего");
+    default:
+        what = QStringLiteral("не обычный файл");
+        break;
+    }
+    return target.throughLink ? QStringLiteral("ссылка на %1, а там %2").arg(pathText(target.place), what) : what;
 }
 
-}  // namespace
+QString notSavedText(const std::filesystem::path& file, const std::system_error& error)
+{
+    if (const auto* refused = dynamic_cast<const NotReplaceable*>(&error))
+        return QStringLiteral("Файл %1 не сохранён: на его месте %2, а редактор пишет только в обычные файлы. "
+                              "Текст остался в редакторе, ничего не потеряно.")
+            .arg(pathText(file), whatStandsThere(refused->target()));
+    return QStringLiteral("Файл %1 не сохранён: %2. Текст остался в редакторе, ничего не потеряно.")
+        .arg(pathText(file), reasonText(file.parent_path(), error));
+}
 
 std::string replacementFor(char32_t character)
 {
@@ -149,7 +196,7 @@ SaveResult saveSteps(OpenBank& bank, const std::vector<int>& steps)
         try {
             replaceFileSafely(bank.step(step).path, bytes);
         } catch (const std::system_error& error) {
-            result.error = notSaved(bank.step(step).path, error);
+            result.error = notSavedText(bank.step(step).path, error);
             return result;
         }
         bank.setOnDisk(step, bytes);
@@ -169,7 +216,7 @@ QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder)
         try {
             replaceFileSafely(file, bytes.at(static_cast<std::size_t>(step - 1)));
         } catch (const std::system_error& error) {
-            return notSaved(file, error);
+            return notSavedText(file, error);
         }
     }
     bank.moveTo(dataFolder, bytes);

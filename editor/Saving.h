@@ -1,12 +1,14 @@
 // Saving an open bank: only the changed files, each in its own form, each replaced safely.
 #pragma once
 
+#include "BankFiles.h"
 #include "OpenBank.h"
 
 #include <QString>
 
 #include <map>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace kvardelon::editor {
@@ -35,6 +37,12 @@ SaveResult saveSteps(OpenBank& bank, const std::vector<int>& steps);
 // Writes all fifteen files into another data folder, made if need be, and moves the bank
 // there; empty on success, else the reason, the bank staying where it was.
 QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder);
+
+// What stands in a file's place, in words: "папка", "ссылка на /dev/null, а там устройство".
+QString whatStandsThere(const ReplaceTarget& target);
+
+// Why a file of the bank was not written, in Russian, naming it; never the system's words.
+QString notSavedText(const std::filesystem::path& file, const std::system_error& error);
 
 // Whether the bytes on disk now differ from what the editor read or wrote last.
 bool changedOnDisk(const StepFile& file, int step);

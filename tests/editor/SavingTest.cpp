@@ -6,7 +6,9 @@
 #include "Saving.h"
 #include "ShippedBanks.h"
 #include "ScratchBank.h"
+#include "Text.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,6 +48,11 @@ public:
         } else if (kind_ == QLatin1String("folderGone")) {
             fs::rename(data_, fs::path(data_).concat(".moved"));
             std::ofstream(data_) << "not a folder";
+        } else if (kind_ == QLatin1String("folderDeleted")) {
+            fs::rename(data_, fs::path(data_).concat(".moved"));
+        } else if (kind_ == QLatin1String("folderInFilesPlace")) {
+            fs::rename(data_ / "qw12.txt", data_ / "qw12.moved");
+            fs::create_directory(data_ / "qw12.txt");
         } else {
 #ifndef _WIN32
             // No room for more than a few bytes in any file: a full disk as a writer sees it.
@@ -65,6 +72,11 @@ public:
         } else if (kind_ == QLatin1String("folderGone")) {
             fs::remove(data_);
             fs::rename(fs::path(data_).concat(".moved"), data_);
+        } else if (kind_ == QLatin1String("folderDeleted")) {
+            fs::rename(fs::path(data_).concat(".moved"), data_);
+        } else if (kind_ == QLatin1String("folderInFilesPlace")) {
+            fs::remove(data_ / "qw12.txt");
+            fs::rename(data_ / "qw12.moved", data_ / "qw12.txt");
         } else {
 #ifndef _WIN32
             setrlimit(RLIMIT_FSIZE, &saved_);
@@ -181,7 +193,9 @@ private slots:
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("saying");
         QTest::newRow("readOnlyFolder") << QStringLiteral("readOnlyFolder") << QStringLiteral("нельзя писать");
-        QTest::newRow("folderGone") << QStringLiteral("folderGone") << QStringLiteral("не сохранён");
+        QTest::newRow("folderGone") << QStringLiteral("folderGone") << QStringLiteral("больше нет");
+        QTest::newRow("folderDeleted") << QStringLiteral("folderDeleted") << QStringLiteral("больше нет");
+        QTest::newRow("folderInFilesPlace") << QStringLiteral("folderInFilesPlace") << QStringLiteral("папка");
         QTest::newRow("diskFull") << QStringLiteral("diskFull") << QStringLiteral("не осталось места");
     }
 
@@ -210,7 +224,11 @@ private slots:
             result = saveSteps(bank, planSave(bank).steps);
         }
         QVERIFY2(result.error.contains(saying), qPrintable(result.error));
-        QVERIFY(result.error.contains(QStringLiteral("qw12.txt")));
+        QVERIFY(result.error.contains(pathText(scratch.file(12))));
+        // Russian only: no word of the system's, no temporary's name; the paths aside.
+        QString words = result.error;
+        words.remove(pathText(scratch.file(12))).remove(pathText(scratch.data()));
+        QVERIFY2(!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))), qPrintable(result.error));
         QVERIFY(result.written.empty());
         QVERIFY(bank.isModified(12));
         QCOMPARE(bank.record({12, 0}).answers[3], std::string("ответ, который нельзя потерять"));
