@@ -89,6 +89,11 @@ bool EditorWindow::save()
     case SaveOutcome::Saved:
         statusBar()->showMessage(QStringLiteral("Сохранено."), kStatusMilliseconds);
         return true;
+    case SaveOutcome::PartlySaved:
+        statusBar()->showMessage(QStringLiteral("Сохранено не всё: ступени, которые вы решили не сохранять, "
+                                                "остались несохранёнными."),
+                                 kStatusMilliseconds);
+        break;
     case SaveOutcome::SaveElsewhere:
         return saveAs();
     case SaveOutcome::Cancelled:

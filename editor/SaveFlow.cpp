@@ -94,6 +94,80 @@ bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& 
     return true;
 }
 
+// A step whose file could not be read opened empty: writing it replaces what the file held,
+// so it is written only when the author says so, and never over what is not a regular file.
+bool askAboutUnreadFiles(Questions& questions, const OpenBank& bank, SavePlan& plan)
+{
+    for (const int step : plan.unread) {
+        const StepFile& file = bank.step(step);
+        const ReplaceTarget target = replaceTarget(file.path);
+        if (!target.replaceable()) {
+            const int answer = questions.ask(
+                {.kind = Question::Kind::Warning,
+                 .title = QStringLiteral("Ступень не сохранить"),
+                 .text = QStringLiteral("На месте файла %1 (ступень %2) %3, а редактор пишет только в обычные "
+                                        "файлы. Эта ступень не будет сохранена, её вопросы останутся в редакторе. "
+                                        "Уберите то, что там лежит, или сохраните банк в другую папку "
+                                        "(«Файл → Сохранить как…»).")
+                             .arg(pathText(file.path))
+                             .arg(step)
+                             .arg(whatStandsThere(target)),
+                 .buttons = {QStringLiteral("Сохранить остальные"), QStringLiteral("Отмена")}});
+            if (answer != 0)
+                return false;
+            std::erase(plan.steps, step);
+            continue;
+        }
+        const int answer = questions.ask(
+            {.kind = Question::Kind::Warning,
+             .title = QStringLiteral("Файл не был прочитан"),
+             .text = QStringLiteral("Файл %1 (ступень %2) не удалось прочитать, когда банк открывался:\n%3\n\n"
+                                    "Поэтому ступень открылась пустой. Если сохранить её, всё, что было в этом файле, "
+                                    "пропадёт: его заменят %4 из редактора.")
+                         .arg(pathText(file.path))
+                         .arg(step)
+                         .arg(file.readError)
+                         .arg(bank.recordCount(step) == 1
+                                  ? QStringLiteral("1 вопрос")
+                                  : QStringLiteral("вопросы (%1)").arg(bank.recordCount(step))),
+             .buttons = {QStringLiteral("Заменить файл"), QStringLiteral("Не сохранять эту ступень"),
+                         QStringLiteral("Отмена")},
+             .defaultButton = 1});
+        if (answer == 1)
+            std::erase(plan.steps, step);
+        else if (answer != 0)
+            return false;
+    }
+    return true;
+}
+
+// A link that leads out of the bank's folder may name a file of the author's own: it is
+// written through only once the author knows where it leads.
+bool askAboutLinksOut(Questions& questions, const OpenBank& bank, SavePlan& plan)
+{
+    for (const int step : plan.linksOut) {
+        if (std::find(plan.steps.begin(), plan.steps.end(), step) == plan.steps.end())
+            continue;
+        const StepFile& file = bank.step(step);
+        const int answer = questions.ask(
+            {.kind = Question::Kind::Warning,
+             .title = QStringLiteral("Файл ведёт за пределы банка"),
+             .text = QStringLiteral("Файл %1 (ступень %2) — ссылка на файл %3 вне папки банка. Если сохранить, "
+                                    "изменится тот файл.")
+                         .arg(pathText(file.path))
+                         .arg(step)
+                         .arg(pathText(replaceTarget(file.path).place)),
+             .buttons = {QStringLiteral("Сохранить в тот файл"), QStringLiteral("Не сохранять эту ступень"),
+                         QStringLiteral("Отмена")},
+             .defaultButton = 1});
+        if (answer == 1)
+            std::erase(plan.steps, step);
+        else if (answer != 0)
+            return false;
+    }
+    return true;
+}
+
 QString unencodableReport(const OpenBank& bank, const SavePlan& plan)
 {
     QStringList lines;
@@ -205,10 +279,13 @@ SaveOutcome saveWithQuestions(Questions& questions, OpenBank& bank, const LiveCh
     if (!acceptErrors(questions, check, QStringLiteral("Сохранить с ошибками"), fill))
         return SaveOutcome::Cancelled;
     SavePlan plan = planSave(bank);  // after a fill asked for there, more files have changed
-    if (!askAboutChangedFiles(questions, bank, plan) || !askAboutCharacters(questions, bank, plan))
+    if (!askAboutUnreadFiles(questions, bank, plan) || !askAboutChangedFiles(questions, bank, plan) ||
+        !askAboutLinksOut(questions, bank, plan) || !askAboutCharacters(questions, bank, plan))
         return SaveOutcome::Cancelled;
     const SaveResult result = saveSteps(bank, plan.steps);
-    return result.error.isEmpty() ? SaveOutcome::Saved : reportFailure(questions, result.error);
+    if (!result.error.isEmpty())
+        return reportFailure(questions, result.error);
+    return bank.isModified() ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
 }
 
 }  // namespace kvardelon::editor

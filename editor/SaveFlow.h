@@ -1,5 +1,6 @@
-// Saving with the questions it may need: errors the game will meet, files another program
-// changed, characters windows-1251 lacks; and the plain message when a file cannot be written.
+// Saving with the questions it may need: errors the game will meet, files that could not be
+// read, files another program changed or that lead out of the bank, characters windows-1251
+// lacks; and the plain message when a file cannot be written.
 #pragma once
 
 #include "LiveCheck.h"
@@ -12,6 +13,7 @@ namespace kvardelon::editor {
 
 enum class SaveOutcome {
     Saved,          // every changed file written, or none changed
+    PartlySaved,    // written but for the steps the user chose to keep unsaved
     Cancelled,      // the user went back to editing
     Failed,         // a file could not be written; the text stays in the editor
     SaveElsewhere,  // it could not, and the user asked to save into another folder

@@ -48,6 +48,17 @@ std::string withoutMarks(char32_t character)
     return !text.empty() && text != fromCharacter(character) && fitsCp1251(text) ? text : std::string();
 }
 
+// Whether the file is a link that leads out of the bank's folder, to a file of someone's.
+bool leadsOutOf(const std::filesystem::path& file, const std::filesystem::path& folder)
+{
+    const ReplaceTarget target = replaceTarget(file);
+    if (!target.throughLink || target.type != std::filesystem::file_type::regular)
+        return false;
+    std::error_code error;
+    const std::filesystem::path ownFolder = std::filesystem::canonical(folder, error);
+    return error || target.place.parent_path() != ownFolder;
+}
+
 bool existsOnDisk(const StepFile& file)
 {
     std::error_code error;
@@ -179,8 +190,13 @@ SavePlan planSave(const OpenBank& bank)
         if (!bank.isModified(step))
             continue;
         plan.steps.push_back(step);
-        if (changedOnDisk(bank.step(step), step))
+        const StepFile& file = bank.step(step);
+        if (file.existed && !file.readError.isEmpty())
+            plan.unread.push_back(step);
+        else if (changedOnDisk(file, step))
             plan.changedOnDisk.push_back(step);
+        if (leadsOutOf(file.path, bank.folder()))
+            plan.linksOut.push_back(step);
         WrittenFile written = writeBankFile(bank.file(step));
         if (!written.unencodable.empty())
             plan.unencodable[step] = std::move(written.unencodable);

@@ -1,0 +1,163 @@
+// The questions asked on saving, answered from a script: what could not be read is never
+// written unless the author says so, a link out of the bank is written through only once the
+// author knows where it leads, and nothing but a regular file is ever replaced.
+#include "LiveCheck.h"
+#include "OpenBank.h"
+#include "SaveFlow.h"
+#include "ScratchBank.h"
+#include "ScriptedQuestions.h"
+#include "Text.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace kvardelon;
+using namespace kvardelon::editor;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Puts something the editor cannot read in the place of step 2's file; its path, to look at after.
+fs::path makeUnreadable(const QString& kind, const test::ScratchBank& scratch)
+{
+    const fs::path file = scratch.file(2);
+    fs::remove(file);
+    if (kind == QLatin1String("huge")) {
+        std::ofstream(file, std::ios::binary) << std::string(20 * 1024 * 1024, 'x');
+    } else if (kind == QLatin1String("noReadPermission")) {
+        std::ofstream(file, std::ios::binary) << "Вопрос\r\n";
+        fs::permissions(file, fs::perms::none);
+    } else if (kind == QLatin1String("pipe")) {
+        ::mkfifo(file.c_str(), 0600);
+    } else if (kind == QLatin1String("folder")) {
+        fs::create_directory(file);
+    } else if (kind == QLatin1String("linkToDevice")) {
+        ::mknod((scratch.data() / "device").c_str(), S_IFCHR | 0666, makedev(1, 5));
+        fs::create_symlink("device", file);
+        return scratch.data() / "device";
+    }
+    return file;
+}
+
+struct Looked {
+    fs::file_type type;
+    std::string bytes;  // of a regular file
+    bool operator==(const Looked&) const = default;
+};
+
+Looked look(const fs::path& place)
+{
+    const fs::file_type type = fs::symlink_status(place).type();
+    return {type, type == fs::file_type::regular && (fs::status(place).permissions() & fs::perms::owner_read) !=
+                                                        fs::perms::none
+                      ? test::bytesOf(place)
+                      : std::string()};
+}
+
+}  // namespace
+
+class SaveFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aStepThatCouldNotBeReadIsWrittenOnlyWhenTheAuthorChooses_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("saying");  // what the question says is there
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("hugeKept") << "huge" << "Не сохранять эту ступень" << "больше 16 МБ" << false;
+        QTest::newRow("hugeReplaced") << "huge" << "Заменить файл" << "больше 16 МБ" << true;
+        QTest::newRow("unreadableKept") << "noReadPermission" << "Не сохранять эту ступень" << "нет прав" << false;
+        QTest::newRow("unreadableReplaced") << "noReadPermission" << "Заменить файл" << "нет прав" << true;
+        QTest::newRow("pipe") << "pipe" << "Сохранить остальные" << "канал" << false;
+        QTest::newRow("folder") << "folder" << "Сохранить остальные" << "папка" << false;
+        QTest::newRow("linkToDevice") << "linkToDevice" << "Сохранить остальные" << "устройство" << false;
+    }
+
+    void aStepThatCouldNotBeReadIsWrittenOnlyWhenTheAuthorChooses()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, press);
+        QFETCH(QString, saying);
+        QFETCH(bool, replaced);
+        if (kind == QLatin1String("noReadPermission") && geteuid() == 0)
+            QSKIP("the superuser reads any file");
+        if (kind == QLatin1String("linkToDevice") && geteuid() != 0)
+            QSKIP("only the superuser makes a device node");
+        test::ScratchBank scratch;
+        const fs::path place = makeUnreadable(kind, scratch);
+        const Looked before = look(place);
+        OpenBank bank;
+        bank.open(scratch.data());
+        QVERIFY(!bank.step(2).readError.isEmpty());
+        bank.insertRecord({2, 0}, asNew(bank.record({3, 0})), QStringLiteral("новый вопрос"));
+        bank.setText({5, 0}, RecordField::Question, "Другая ступень сохраняется");
+        LiveCheck check(bank, {});
+        test::ScriptedQuestions questions;
+        questions.press(QStringLiteral("Сохранить с ошибками")).press(press);
+
+        const SaveOutcome outcome = saveWithQuestions(questions, bank, check, {});
+        QVERIFY2(questions.seen().contains(saying), qPrintable(questions.seen()));
+        QVERIFY2(questions.seen().contains(pathText(place.filename())), qPrintable(questions.seen()));
+        QVERIFY2(!questions.seen().contains(QStringLiteral("другой программе")), qPrintable(questions.seen()));
+        QCOMPARE(questions.unused(), 0);
+        QCOMPARE(outcome, replaced ? SaveOutcome::Saved : SaveOutcome::PartlySaved);
+        QCOMPARE(bank.isModified(2), !replaced);
+        QVERIFY(!bank.isModified(5));
+        if (!replaced) {
+            QVERIFY(look(place) == before);
+            return;
+        }
+        // What replaced it is a file the game reads, holding what the editor shows.
+        QVERIFY((fs::status(place).permissions() & fs::perms::owner_read) != fs::perms::none);
+        OpenBank again;
+        again.open(scratch.data());
+        QVERIFY(again.step(2).readError.isEmpty());
+        QCOMPARE(again.recordCount(2), 1);
+    }
+
+    void aLinkOutOfTheBankIsWrittenThroughOnlyOnceTheAuthorKnowsWhere_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("kept") << "Не сохранять эту ступень" << false;
+        QTest::newRow("writtenThrough") << "Сохранить в тот файл" << true;
+    }
+
+    void aLinkOutOfTheBankIsWrittenThroughOnlyOnceTheAuthorKnowsWhere()
+    {
+        QFETCH(QString, press);
+        QFETCH(bool, written);
+        test::ScratchBank scratch;
+        const QTemporaryDir elsewhere;
+        const fs::path own = toPath(elsewhere.path()) / "мои вопросы.txt";
+        fs::rename(scratch.file(3), own);
+        fs::create_symlink(own, scratch.file(3));
+        const std::string before = test::bytesOf(own);
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({3, 0}, RecordField::Question, "Изменено в редакторе");
+        LiveCheck check(bank, {});
+        test::ScriptedQuestions questions;
+        questions.press(press);
+
+        saveWithQuestions(questions, bank, check, {});
+        QVERIFY2(questions.seen().contains(pathText(own)), qPrintable(questions.seen()));
+        QCOMPARE(questions.unused(), 0);
+        QCOMPARE(test::bytesOf(own) != before, written);
+        QVERIFY(fs::is_symlink(scratch.file(3)));
+        QCOMPARE(bank.isModified(3), !written);
+    }
+};
+
+QTEST_GUILESS_MAIN(SaveFlowTest)
+#include "SaveFlowTest.moc"
