@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace kvardelon {
 
@@ -52,6 +53,16 @@ private:
 // the game reads. Only a process killed in mid-write leaves one behind; each later replacement
 // of the same file removes those of its temporaries that are more than a minute old.
 void replaceFileSafely(const std::filesystem::path& file, std::string_view bytes);
+
+// Replaces several files together: every target is looked at and every temporary written
+// before the first rename, so that a refusal or a failure in writing (a full disk) leaves
+// every file as it was. Only a failed rename, which the writing in the same folder has all
+// but ruled out, leaves the files before it new. Throws as replaceFileSafely.
+struct FileBytes {
+    std::filesystem::path file;
+    std::string bytes;
+};
+void replaceFilesSafely(const std::vector<FileBytes>& files);
 
 // The name of a temporary of `file` as replaceFileSafely makes them, less its random end.
 std::string temporaryPrefix(const std::filesystem::path& file);

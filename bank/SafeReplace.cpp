@@ -108,28 +108,52 @@ std::string temporaryPrefix(const fs::path& file)
 
 void replaceFileSafely(const fs::path& given, std::string_view bytes)
 {
-    const ReplaceTarget target = replaceTarget(given);
-    if (!target.replaceable())
-        throw NotReplaceable(target);
-    fs::path file = target.place;
-    if (file.parent_path().empty())
-        file = fs::path(".") / file;
+    replaceFilesSafely({{given, std::string(bytes)}});
+}
 
-    const fs::path temporary = writeTemporary(file, bytes);
-    try {
-        durable::renameOver(temporary, file);
-    } catch (const std::system_error& error) {
+void replaceFilesSafely(const std::vector<FileBytes>& files)
+{
+    std::vector<fs::path> places;
+    for (const FileBytes& file : files) {
+        const ReplaceTarget target = replaceTarget(file.file);
+        if (!target.replaceable())
+            throw NotReplaceable(target);
+        places.push_back(target.place.parent_path().empty() ? fs::path(".") / target.place : target.place);
+    }
+    std::vector<fs::path> temporaries;
+    const auto removeTemporaries = [&temporaries](std::size_t from) {
         std::error_code ignored;
-        fs::remove(temporary, ignored);
-        throw std::system_error(error.code(), pathToUtf8(given));
+        for (std::size_t i = from; i < temporaries.size(); ++i)
+            fs::remove(temporaries[i], ignored);
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        try {
+            temporaries.push_back(writeTemporary(places[i], files[i].bytes));
+        } catch (const std::system_error& error) {
+            removeTemporaries(0);
+            throw std::system_error(error.code(), pathToUtf8(files[i].file));
+        } catch (...) {
+            removeTemporaries(0);
+            throw;
+        }
     }
-    // The new file is in place: from here on nothing may report the save as failed.
-    try {
-        durable::flushFolder(file.parent_path());
-    } catch (const std::system_error&) {
-        // The rename stands; only its surviving a crash is less certain.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        try {
+            durable::renameOver(temporaries[i], places[i]);
+        } catch (const std::system_error& error) {
+            removeTemporaries(i);
+            throw std::system_error(error.code(), pathToUtf8(files[i].file));
+        }
     }
-    removeAbandonedTemporaries(file);
+    // The new files are in place: from here on nothing may report the save as failed.
+    for (const fs::path& place : places) {
+        try {
+            durable::flushFolder(place.parent_path());
+        } catch (const std::system_error&) {
+            // The rename stands; only its surviving a crash is less certain.
+        }
+        removeAbandonedTemporaries(place);
+    }
 }
 
 }  // namespace kvardelon

@@ -19,15 +19,6 @@ bool isFolder(const fs::path& path)
     return fs::is_directory(path, error);
 }
 
-bool holdsBankFile(const fs::path& folder)
-{
-    std::error_code error;
-    for (int step = 1; step <= kSteps; ++step)
-        if (fs::exists(folder / stepFileName(step), error))
-            return true;
-    return false;
-}
-
 // Below the folder of the shipped bank (beside the program on Windows); and below the source tree.
 struct TemplatePlace {
     const char* installed;
@@ -63,6 +54,15 @@ QString writeEmptyFiles(const fs::path& to)
 }
 
 }  // namespace
+
+bool holdsBankFile(const fs::path& folder)
+{
+    std::error_code error;
+    for (int step = 1; step <= kSteps; ++step)
+        if (fs::exists(fs::symlink_status(folder / stepFileName(step), error)))
+            return true;
+    return false;
+}
 
 fs::path stepFileName(int step)
 {

@@ -14,6 +14,9 @@ inline constexpr int kSteps = 15;
 // "qw7.txt": the name of step 1..15's file inside a data folder.
 std::filesystem::path stepFileName(int step);
 
+// Whether anything stands in the folder under the name of one of the fifteen files.
+bool holdsBankFile(const std::filesystem::path& folder);
+
 // The data folder a folder stands for: its data/ when it has one, else the folder itself
 // when it is named data or holds one of the fifteen files; nothing otherwise.
 std::optional<std::filesystem::path> findDataFolder(const std::filesystem::path& folder);

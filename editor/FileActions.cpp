@@ -110,6 +110,17 @@ bool EditorWindow::saveAs()
     if (folder.isEmpty() || !acceptErrors(*questions_, *check_, QStringLiteral("Сохранить с ошибками")))
         return false;
     const std::filesystem::path dataFolder = toPath(folder) / "data";
+    std::error_code error;
+    const bool itself = std::filesystem::equivalent(dataFolder, bank_.folder(), error);
+    if (!itself && holdsBankFile(dataFolder) &&
+        !confirm(*questions_, {.kind = Question::Kind::Warning,
+                               .title = QStringLiteral("Там уже есть банк"),
+                               .text = QStringLiteral("В папке %1 уже есть банк вопросов. Заменить его файлы "
+                                                      "вопросами из редактора? Всё, что было в тех файлах, пропадёт.")
+                                           .arg(pathText(dataFolder)),
+                               .buttons = {QStringLiteral("Заменить тот банк"), QStringLiteral("Отмена")},
+                               .defaultButton = 1}))
+        return false;
     const QString failure = editor::saveAs(bank_, dataFolder);
     if (!failure.isEmpty()) {
         tell(*questions_, Question::Kind::Failure, QStringLiteral("Банк не сохранён"), failure);

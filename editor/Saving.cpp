@@ -226,14 +226,20 @@ QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder)
     std::error_code made;
     std::filesystem::create_directories(dataFolder, made);
     std::array<std::string, kSteps> bytes;
+    std::vector<FileBytes> files;
     for (int step = 1; step <= kSteps; ++step) {
         bytes.at(static_cast<std::size_t>(step - 1)) = bytesToWrite(bank, step);
-        const std::filesystem::path file = dataFolder / stepFileName(step);
-        try {
-            replaceFileSafely(file, bytes.at(static_cast<std::size_t>(step - 1)));
-        } catch (const std::system_error& error) {
-            return notSavedText(file, error);
-        }
+        files.push_back({dataFolder / stepFileName(step), bytes.at(static_cast<std::size_t>(step - 1))});
+    }
+    try {
+        replaceFilesSafely(files);
+    } catch (const NotReplaceable& refused) {
+        return QStringLiteral("Банк не сохранён в %1: на месте файла %2 там %3, а редактор пишет только в обычные "
+                              "файлы. Файлы в той папке остались как были.")
+            .arg(pathText(dataFolder), pathText(refused.target().place.filename()), whatStandsThere(refused.target()));
+    } catch (const std::system_error& error) {
+        return QStringLiteral("Банк не сохранён в %1: %2. Файлы в той папке остались как были.")
+            .arg(pathText(dataFolder), reasonText(dataFolder, error));
     }
     bank.moveTo(dataFolder, bytes);
     return {};

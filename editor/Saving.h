@@ -37,7 +37,8 @@ struct SaveResult {
 SaveResult saveSteps(OpenBank& bank, const std::vector<int>& steps);
 
 // Writes all fifteen files into another data folder, made if need be, and moves the bank
-// there; empty on success, else the reason, the bank staying where it was.
+// there; empty on success, else the reason, the bank staying where it was. All or nothing:
+// the files already in that folder stay as they were unless all fifteen are written.
 QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder);
 
 // What stands in a file's place, in words: "папка", "ссылка на /dev/null, а там устройство".

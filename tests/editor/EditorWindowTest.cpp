@@ -6,6 +6,7 @@
 #include "RecordForm.h"
 #include "RecordList.h"
 #include "ScratchBank.h"
+#include "ScriptedQuestions.h"
 #include "StepList.h"
 #include "Text.h"
 #include "Wording.h"
@@ -24,6 +25,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -249,6 +251,31 @@ private slots:
         QVERIFY(!window_->isWindowModified());
     }
 
+    // "Сохранить как…" into a folder that holds a bank asks first, as "Новый банк" refuses.
+    void savingAsOverAnotherBankAsksFirst_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("cancelled") << QStringLiteral("Отмена") << false;
+        QTest::newRow("replaced") << QStringLiteral("Заменить тот банк") << true;
+    }
+
+    void savingAsOverAnotherBankAsksFirst()
+    {
+        QFETCH(QString, press);
+        QFETCH(bool, replaced);
+        const test::ScratchBank other("banks/classroom/data");
+        const auto before = other.state();
+        window_->bank().setText({1, 0}, RecordField::Question, "Изменено");
+        test::ScriptedQuestions& questions = script();
+        questions.choose(pathText(other.data().parent_path())).press(press);
+        QCOMPARE(window_->saveAs(), replaced);
+        QVERIFY2(questions.seen().contains(QStringLiteral("уже есть банк")), qPrintable(questions.seen()));
+        QCOMPARE(questions.unused(), 0);
+        QCOMPARE(other.state() == before, !replaced);
+        QCOMPARE(window_->bank().folder() == other.data(), replaced);
+    }
+
     void everyControlHasARussianName()
     {
         for (QWidget* widget : window_->findChildren<QWidget*>()) {
@@ -265,6 +292,14 @@ private slots:
     }
 
 private:
+    test::ScriptedQuestions& script()
+    {
+        auto questions = std::make_unique<test::ScriptedQuestions>();
+        test::ScriptedQuestions& kept = *questions;
+        window_->setQuestions(std::move(questions));
+        return kept;
+    }
+
     QLineEdit* field(const QString& name) const
     {
         for (QLineEdit* edit : window_->form().findChildren<QLineEdit*>())

@@ -236,6 +236,42 @@ private slots:
         QVERIFY(saveSteps(bank, planSave(bank).steps).error.isEmpty());
     }
 
+    // Saving as into a folder that holds another bank, the disk full halfway: the other
+    // bank stays whole, the open one where it was.
+    void savingAsOverAnotherBankIsAllOrNothing()
+    {
+        test::ScratchBank scratch;
+        const test::ScratchBank other("banks/classroom/data");
+        const auto otherBefore = other.state();
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({1, 0}, RecordField::Question, "Изменено");
+        std::size_t largest = 0;
+        int largestStep = 0;
+        for (int step = 1; step <= kSteps; ++step)
+            if (const std::size_t size = writeBankFile(bank.file(step)).bytes.size(); size > largest) {
+                largest = size;
+                largestStep = step;
+            }
+        QVERIFY(largestStep > 1);
+        QString error;
+        {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit tight = saved;
+            tight.rlim_cur = largest - 1;
+            setrlimit(RLIMIT_FSIZE, &tight);
+            error = saveAs(bank, other.data());
+            setrlimit(RLIMIT_FSIZE, &saved);
+        }
+        QVERIFY2(error.contains(QStringLiteral("не осталось места")), qPrintable(error));
+        QVERIFY(other.state() == otherBefore);
+        QCOMPARE(bank.folder(), scratch.data());
+        QVERIFY(bank.isModified(1));
+        QCOMPARE(std::distance(fs::directory_iterator(other.data()), fs::directory_iterator()), 15);
+    }
+
     void aFileChangedOnDiskIsToldAndCanBeReadAgainUndoably()
     {
         test::ScratchBank scratch;
