@@ -67,6 +67,7 @@ void EditorWindow::openBank()
 
 void EditorWindow::newBank()
 {
+    // Asked once: the old bank and its undo history stay until the new one is really made.
     if (!maybeSave(QStringLiteral("Сохранить изменения, прежде чем создать новый банк?")))
         return;
     const std::optional<NewBankPlace> place = questions_->chooseNewBank();
@@ -77,8 +78,7 @@ void EditorWindow::newBank()
         tell(*questions_, Question::Kind::Warning, QStringLiteral("Банк не создан"), created.error);
         return;
     }
-    bank_.undoStack().clear();  // nothing of the old bank is left to ask about
-    openFolder(pathText(created.dataFolder));
+    showBank(created.dataFolder);
     statusBar()->showMessage(QStringLiteral("Новый банк создан в %1").arg(pathText(created.dataFolder)),
                              kStatusMilliseconds);
 }

@@ -251,6 +251,39 @@ private slots:
         QVERIFY(!window_->isWindowModified());
     }
 
+    // "Новый банк" asks about unsaved changes once; the old bank and its undo history stay
+    // until the new bank is really made.
+    void aNewBankAsksOnceAndKeepsTheHistoryUntilItIsMade_data()
+    {
+        QTest::addColumn<bool>("made");
+        QTest::newRow("cancelledWhereToMakeIt") << false;
+        QTest::newRow("made") << true;
+    }
+
+    void aNewBankAsksOnceAndKeepsTheHistoryUntilItIsMade()
+    {
+        QFETCH(bool, made);
+        window_->bank().setText({1, 0}, RecordField::Question, "правка, которую жалко терять");
+        const std::filesystem::path old = window_->bank().folder();
+        const QTemporaryDir place;
+        test::ScriptedQuestions& questions = script();
+        questions.press(QStringLiteral("Не сохранять"));
+        questions.chooseNewBank(made ? std::optional(NewBankPlace{toPath(place.path()) / "bank", Template::Empty})
+                                     : std::nullopt);
+        window_->newBank();
+        QCOMPARE(questions.asked().size(), 2);  // the unsaved changes, where to make it
+        QCOMPARE(questions.unused(), 0);
+        if (made) {
+            QCOMPARE(window_->bank().folder(), toPath(place.path()) / "bank" / "data");
+            QVERIFY(!window_->bank().isModified());
+            return;
+        }
+        QCOMPARE(window_->bank().folder(), old);
+        QCOMPARE(window_->bank().undoStack().count(), 1);
+        window_->bank().undoStack().undo();
+        QVERIFY(!window_->bank().isModified());
+    }
+
     // "Сохранить как…" into a folder that holds a bank asks first, as "Новый банк" refuses.
     void savingAsOverAnotherBankAsksFirst_data()
     {
