@@ -92,7 +92,12 @@ QWidget* RecordForm::buildFields()
         rooms_[slot(field)] = new QLabel(box);
         rooms_[slot(field)]->setAccessibleName(QStringLiteral("Место: ") + fieldName(field));
         fields_[slot(field)] = edit;
-        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { edited(field, text); });
+        // Every change, typed, pasted or set through the accessibility interface, reaches the bank;
+        // only the form's own filling is left out.
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            if (!filling_)
+                edited(field, text);
+        });
     }
     auto* questionLabel = new QLabel(QStringLiteral("&Вопрос"), box);
     questionLabel->setBuddy(fields_[0]);
@@ -145,8 +150,11 @@ void RecordForm::fill()
     const Record& record = hasRecord() ? bank_.record(place_) : empty;
     for (const RecordField field : kTextFields) {
         const QString text = qtext(fieldText(record, field));
-        if (fields_[slot(field)]->text() != text)
+        if (fields_[slot(field)]->text() != text) {
+            filling_ = true;
             fields_[slot(field)]->setText(text);
+            filling_ = false;
+        }
     }
     const std::optional<std::int16_t> number = answerNumber(record.answerLine);
     correctGroup_->setExclusive(false);

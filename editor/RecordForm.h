@@ -50,6 +50,7 @@ private:
     OpenBank& bank_;
     LiveCheck& check_;
     Place place_{0, -1};
+    bool filling_ = false;  // the fields are being set from the bank
     std::array<QLineEdit*, 5> fields_{};     // question, A..D
     std::array<QLabel*, 5> rooms_{};
     std::array<QRadioButton*, 4> correct_{};

@@ -8,10 +8,12 @@
 #include "ScratchBank.h"
 #include "ScriptedQuestions.h"
 #include "StepList.h"
+#include "BankText.h"
 #include "Text.h"
 #include "Wording.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -307,6 +309,44 @@ private slots:
         QCOMPARE(questions.unused(), 0);
         QCOMPARE(other.state() == before, !replaced);
         QCOMPARE(window_->bank().folder() == other.data(), replaced);
+    }
+
+    // Whichever way text comes into a field, what the field shows is what the bank keeps and
+    // what a save writes; once saved, nothing is left unsaved.
+    void whatAFieldShowsIsKeptAndSaved_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("accessibleReplace") << QStringLiteral("accessibleReplace") << QStringLiteral("Надиктовано");
+        QTest::newRow("accessibleInsert") << QStringLiteral("accessibleInsert") << QStringLiteral("Ещё ");
+    }
+
+    void whatAFieldShowsIsKeptAndSaved()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QLineEdit* question = field(QStringLiteral("Вопрос"));
+        question->setFocus();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(question);
+        if (way == QLatin1String("accessibleReplace")) {
+            accessible->editableTextInterface()->replaceText(0, static_cast<int>(question->text().size()), text);
+        } else if (way == QLatin1String("accessibleInsert")) {
+            accessible->editableTextInterface()->insertText(0, text);
+        }
+        const QString shown = question->text();
+        QVERIFY(shown.contains(text.left(3)));
+        QCOMPARE(qtext(window_->bank().record({1, 0}).question), shown);
+        QVERIFY(window_->isWindowModified());
+        QCOMPARE(window_->form().preview().question(), shown);
+
+        script();
+        QVERIFY(window_->save());
+        QVERIFY(!window_->isWindowModified());
+        const std::string bytes = scratch_->bytes(1);
+        RecordReader reader(bytes, scratch_->file(1), 1);
+        const std::optional<Record> saved = reader.next();
+        QVERIFY(saved);
+        QCOMPARE(qtext(saved->question), shown);
     }
 
     void everyControlHasARussianName()
