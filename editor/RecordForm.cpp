@@ -177,8 +177,22 @@ void RecordForm::fill()
 
 void RecordForm::edited(RecordField field, const QString& text)
 {
-    if (hasRecord())
-        bank_.setText(place_, field, utf8(text));
+    if (!hasRecord())
+        return;
+    // A line break pasted in is shown as a blank and saved as one: the field holds the blank
+    // too, so that what it shows, what the bank keeps and what is saved are the same.
+    QString oneLine = text;
+    for (const char16_t lineBreak : {u'\r', u'\n', u'\u2028', u'\u2029'})
+        oneLine.replace(QChar(lineBreak), u' ');
+    if (oneLine != text) {
+        QLineEdit* edit = fields_[slot(field)];
+        const int cursor = edit->cursorPosition();
+        filling_ = true;
+        edit->setText(oneLine);
+        edit->setCursorPosition(cursor);
+        filling_ = false;
+    }
+    bank_.setText(place_, field, utf8(oneLine));
 }
 
 void RecordForm::showRoom(RecordField field)

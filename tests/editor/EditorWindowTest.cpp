@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -319,6 +321,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("accessibleReplace") << QStringLiteral("accessibleReplace") << QStringLiteral("Надиктовано");
         QTest::newRow("accessibleInsert") << QStringLiteral("accessibleInsert") << QStringLiteral("Ещё ");
+        QTest::newRow("pastedCarriageReturn") << QStringLiteral("paste") << QStringLiteral("Первая\rвторая");
+        QTest::newRow("pastedLineFeed") << QStringLiteral("paste") << QStringLiteral("Первая\r\nвторая\n");
+        QTest::newRow("pastedLineSeparator") << QStringLiteral("paste") << QStringLiteral("Первая\u2028вторая");
     }
 
     void whatAFieldShowsIsKeptAndSaved()
@@ -332,9 +337,15 @@ private slots:
             accessible->editableTextInterface()->replaceText(0, static_cast<int>(question->text().size()), text);
         } else if (way == QLatin1String("accessibleInsert")) {
             accessible->editableTextInterface()->insertText(0, text);
+        } else {
+            QGuiApplication::clipboard()->setText(text);
+            question->selectAll();
+            QTest::keyClick(question, Qt::Key_V, Qt::ControlModifier);
         }
         const QString shown = question->text();
         QVERIFY(shown.contains(text.left(3)));
+        // A line break is shown as a blank: the field must hold the blank too.
+        QVERIFY(!shown.contains(QRegularExpression(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"))));
         QCOMPARE(qtext(window_->bank().record({1, 0}).question), shown);
         QVERIFY(window_->isWindowModified());
         QCOMPARE(window_->form().preview().question(), shown);
