@@ -1,6 +1,8 @@
 // Reading a spreadsheet into records, judging them, and writing the bank out.
 #include "CsvImport.h"
 
+#include "BankError.h"
+#include "BankFiles.h"
 #include "Csv.h"
 #include "Text.h"
 
@@ -193,6 +195,35 @@ QString exportCsv(const OpenBank& bank)
         }
     }
     return writeCsv(rows);
+}
+
+TableText readTable(const std::filesystem::path& file)
+{
+    using Reason = BankError::Reason;
+    try {
+        // A table is bounded and refused as a bank file is: only a regular file, read no further
+        // than the bound, so that a pipe cannot hang the window nor a device fill the memory.
+        return {qtext(readBankFileBytes(file, 0)), {}};
+    } catch (const BankError& error) {
+        const QString name = pathText(file);
+        switch (error.reason()) {
+        case Reason::MissingFolder:
+        case Reason::MissingFile:
+            return {{}, QStringLiteral("Файл %1 не найден.").arg(name)};
+        case Reason::NotRegularFile:
+            return {{}, QStringLiteral("%1 — не обычный файл (папка, устройство, канал или ссылка в никуда): "
+                                       "таблицу можно взять только из обычного файла.")
+                            .arg(name)};
+        case Reason::CannotOpen:
+            return {{}, QStringLiteral("Файл %1 не удаётся открыть: нет прав на чтение.").arg(name)};
+        case Reason::FileTooLarge:
+            return {{}, QStringLiteral("Файл %1 больше %2 МБ: такую большую таблицу редактор не читает.")
+                            .arg(name)
+                            .arg(kMaxBankFileBytes / (1024 * 1024))};
+        default:
+            return {{}, QStringLiteral("Файл %1 не удалось прочитать до конца.").arg(name)};
+        }
+    }
 }
 
 }  // namespace kvardelon::editor

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
 namespace kvardelon::editor {
@@ -25,6 +26,14 @@ struct ImportPlan {
     std::vector<ImportRow> rows;
     QStringList problems;  // about the spreadsheet as a whole
 };
+
+// A spreadsheet's text as read from a file; error, in Russian and naming the file, when it
+// is no regular file, is larger than a bank file may be, or cannot be read.
+struct TableText {
+    QString text;
+    QString error;
+};
+TableText readTable(const std::filesystem::path& file);
 
 // The header row names the columns (ступень, вопрос, A, B, C, D, правильный) in any order;
 // without one they are taken in that order. The correct answer is a letter A–D or a digit

@@ -150,13 +150,12 @@ void EditorWindow::importCsv()
     const QString name = questions_->chooseFileToOpen(QStringLiteral("Импорт вопросов из таблицы"), kCsvFilter);
     if (name.isEmpty())
         return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не открыта"),
-             QStringLiteral("Не удалось открыть %1: %2").arg(name, file.errorString()));
+    const TableText table = readTable(toPath(name));
+    if (!table.error.isEmpty()) {
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не прочитана"), table.error);
         return;
     }
-    ImportDialog dialog(bank_, readImport(QString::fromUtf8(file.readAll()), gameFits()), name, this);
+    ImportDialog dialog(bank_, readImport(table.text, gameFits()), name, this);
     if (dialog.exec() == QDialog::Accepted)
         applyImport(bank_, dialog.plan(), dialog.mode());
 }

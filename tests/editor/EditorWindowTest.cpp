@@ -32,6 +32,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/stat.h>
+
+#include <fstream>
 #include <memory>
 
 using namespace kvardelon;
@@ -358,6 +361,45 @@ private slots:
         const std::optional<Record> saved = reader.next();
         QVERIFY(saved);
         QCOMPARE(qtext(saved->question), shown);
+    }
+
+    // A table is read only from a regular file of bounded size: a pipe would hang the window,
+    // a device fill the memory. Each refusal names the file in Russian and changes nothing.
+    void importingWhatIsNoTableIsRefusedAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("pipe") << QStringLiteral("pipe") << QStringLiteral("не обычный файл");
+        QTest::newRow("device") << QStringLiteral("device") << QStringLiteral("не обычный файл");
+        QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("не обычный файл");
+        QTest::newRow("huge") << QStringLiteral("huge") << QStringLiteral("больше 16 МБ");
+        QTest::newRow("missing") << QStringLiteral("missing") << QStringLiteral("не найден");
+    }
+
+    void importingWhatIsNoTableIsRefusedAndChangesNothing()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, saying);
+        const QTemporaryDir folder;
+        std::filesystem::path table = toPath(folder.path()) / "вопросы.csv";
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(table.c_str(), 0600), 0);
+        else if (kind == QLatin1String("device"))
+            std::filesystem::create_symlink("/dev/zero", table);
+        else if (kind == QLatin1String("folder"))
+            std::filesystem::create_directory(table);
+        else if (kind == QLatin1String("huge"))
+            std::filesystem::resize_file((std::ofstream(table), table), 17 * 1024 * 1024);
+        test::ScriptedQuestions& questions = script();
+        questions.choose(pathText(table));
+        window_->importCsv();
+        QCOMPARE(questions.asked().size(), 2);  // the file, then why it is refused
+        QVERIFY2(questions.asked().at(1).contains(saying), qPrintable(questions.seen()));
+        QVERIFY2(questions.asked().at(1).contains(pathText(table)), qPrintable(questions.seen()));
+        QString words = questions.asked().at(1);
+        words.remove(pathText(table));
+        QVERIFY2(!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))), qPrintable(words));
+        QVERIFY(!window_->bank().isModified());
     }
 
     void everyControlHasARussianName()
