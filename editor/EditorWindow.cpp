@@ -232,13 +232,30 @@ void EditorWindow::updateTitle()
 void EditorWindow::diskChanged(const std::vector<int>& steps)
 {
     diskSteps_ = steps;
-    QStringList names;
-    for (const int step : steps)
-        names.append(pathText(bank_.step(step).path.filename()));
-    diskText_->setText(QStringLiteral("Другая программа изменила %1 после того, как банк был открыт здесь. "
+    std::error_code error;
+    if (!std::filesystem::is_directory(bank_.folder(), error)) {
+        diskText_->setText(QStringLiteral("Папки банка %1 больше нет: её удалили, переименовали или отключили диск. "
+                                          "Вопросы остались в редакторе; сохраните их в другую папку: "
+                                          "«Файл → Сохранить как…».")
+                               .arg(pathText(bank_.folder())));
+        diskBanner_->show();
+        return;
+    }
+    QStringList deleted;
+    QStringList changed;
+    for (const int step : steps) {
+        const bool gone = !std::filesystem::exists(std::filesystem::symlink_status(bank_.step(step).path, error));
+        (gone ? deleted : changed).append(pathText(bank_.step(step).path.filename()));
+    }
+    QStringList what;
+    if (!deleted.isEmpty())
+        what.append(QStringLiteral("удалила %1").arg(deleted.join(QStringLiteral(", "))));
+    if (!changed.isEmpty())
+        what.append(QStringLiteral("изменила %1").arg(changed.join(QStringLiteral(", "))));
+    diskText_->setText(QStringLiteral("Другая программа %1 после того, как банк был открыт здесь. "
                                       "Перечитать с диска (ваши правки в этих файлах можно будет вернуть через "
                                       "«Отменить») или оставить вашу версию?")
-                           .arg(names.join(QStringLiteral(", "))));
+                           .arg(what.join(QStringLiteral(" и "))));
     diskBanner_->show();
 }
 

@@ -258,6 +258,36 @@ private slots:
         QVERIFY(!window_->isWindowModified());
     }
 
+    // Files deleted by another program are told as deleted, not as changed, and the author's
+    // text stays; a whole folder gone is told as the folder.
+    void filesDeletedByAnotherProgramAreToldAsDeleted_data()
+    {
+        QTest::addColumn<bool>("wholeFolder");
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("oneFile") << false << QStringLiteral("удалила qw1.txt");
+        QTest::newRow("wholeFolder") << true << QStringLiteral("больше нет");
+    }
+
+    void filesDeletedByAnotherProgramAreToldAsDeleted()
+    {
+        QFETCH(bool, wholeFolder);
+        QFETCH(QString, saying);
+        window_->bank().setText({1, 0}, RecordField::Question, "моя правка");
+        if (wholeFolder)
+            std::filesystem::remove_all(scratch_->data());
+        else
+            std::filesystem::remove(scratch_->file(1));
+        QLabel* told = nullptr;
+        for (QLabel* label : window_->findChildren<QLabel*>())
+            if (label->accessibleName() == QStringLiteral("Файлы изменены другой программой"))
+                told = label;
+        QVERIFY(told != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(told->isVisible(), 5000);
+        QVERIFY2(told->text().contains(saying), qPrintable(told->text()));
+        QVERIFY2(!told->text().contains(QStringLiteral("изменила")), qPrintable(told->text()));
+        QCOMPARE(window_->bank().record({1, 0}).question, std::string("моя правка"));
+    }
+
     // "Новый банк" asks about unsaved changes once; the old bank and its undo history stay
     // until the new bank is really made.
     void aNewBankAsksOnceAndKeepsTheHistoryUntilItIsMade_data()
