@@ -238,6 +238,8 @@ private slots:
 
     // Saving as into a folder that holds another bank, the disk full halfway: the other
     // bank stays whole, the open one where it was.
+#ifndef _WIN32
+    // A full disk is made with a limit on the file size, which Windows does not have.
     void savingAsOverAnotherBankIsAllOrNothing()
     {
         test::ScratchBank scratch;
@@ -271,6 +273,7 @@ private slots:
         QVERIFY(bank.isModified(1));
         QCOMPARE(std::distance(fs::directory_iterator(other.data()), fs::directory_iterator()), 15);
     }
+#endif
 
     void aFileChangedOnDiskIsToldAndCanBeReadAgainUndoably()
     {
