@@ -97,8 +97,7 @@ void Writer::writeRaw(RawLine line)
 
 void Writer::writeNew(const std::string& text, int record, int field)
 {
-    std::string line = text;
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::string line = oneLine(text);
     if (file_.encoding == Encoding::Cp1251) {
         Cp1251Text encoded = encodeCp1251(line);
         for (Unencodable& character : encoded.unencodable)
@@ -176,6 +175,12 @@ WrittenFile writeBankFile(const BankFile& file)
     for (std::size_t i = 0; i < file.rest.size(); ++i)
         writer.writeRest(file.rest[i], static_cast<int>(i));
     return writer.finish();
+}
+
+std::string oneLine(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
 }
 
 }  // namespace kvardelon

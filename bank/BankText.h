@@ -150,4 +150,7 @@ struct WrittenFile {
 };
 WrittenFile writeBankFile(const BankFile& file);
 
+// A text as one line of a file holds it: each CR and each LF becomes a blank.
+std::string oneLine(std::string text);
+
 }  // namespace kvardelon

@@ -42,6 +42,14 @@ StepFile readStep(const fs::path& folder, int step)
     return read;
 }
 
+// The record as its file will hold it: a line break in a text becomes a blank.
+Record asLines(Record record)
+{
+    for (int field = 0; field < kRecordFields; ++field)
+        fieldText(record, static_cast<RecordField>(field)) = oneLine(fieldText(record, static_cast<RecordField>(field)));
+    return record;
+}
+
 bool sameRecords(const std::vector<Record>& a, const std::vector<Record>& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameText);
@@ -94,8 +102,9 @@ bool OpenBank::isModified() const
 
 void OpenBank::setText(Place place, RecordField field, const std::string& text)
 {
-    if (fieldText(record(place), field) != text)
-        undoStack_.push(new TextEdit(*this, place, field, text));
+    std::string line = oneLine(text);
+    if (fieldText(record(place), field) != line)
+        undoStack_.push(new TextEdit(*this, place, field, std::move(line)));
 }
 
 void OpenBank::setCorrectAnswer(Place place, int answer)
@@ -107,7 +116,7 @@ void OpenBank::setCorrectAnswer(Place place, int answer)
 
 void OpenBank::insertRecord(Place at, const Record& record, const QString& what)
 {
-    undoStack_.push(new InsertRecord(*this, at, record, what));
+    undoStack_.push(new InsertRecord(*this, at, asLines(record), what));
 }
 
 void OpenBank::removeRecord(Place place)
@@ -139,6 +148,8 @@ void OpenBank::exchangeRecords(Place a, Place b, const QString& what)
 
 void OpenBank::replaceRecords(int step, std::vector<Record> records, const QString& what)
 {
+    for (Record& record : records)
+        record = asLines(std::move(record));
     undoStack_.push(new ReplaceRecords(*this, step, std::move(records), what));
 }
 

@@ -55,7 +55,8 @@ public:
 
     QUndoStack& undoStack() { return undoStack_; }
 
-    // Changes, each one step on the undo stack; typing into one field is one step.
+    // Changes, each one step on the undo stack; typing into one field is one step. A line
+    // break in a text is kept as the blank its file will hold.
     void setText(Place place, RecordField field, const std::string& text);
     void setCorrectAnswer(Place place, int answer);  // 1..4
     void insertRecord(Place at, const Record& record, const QString& what);

@@ -217,6 +217,35 @@ private slots:
         QVERIFY(bank.isModified());
     }
 
+    // A line of a file cannot hold a break: the bank keeps the blank that the file will hold,
+    // whichever way the text came, so that what is kept is what is saved.
+    void aLineBreakGivenToTheBankIsKeptAsTheBlankTheFileHolds_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("typed") << 0;
+        QTest::newRow("inserted") << 1;
+        QTest::newRow("replacingAStep") << 2;
+    }
+
+    void aLineBreakGivenToTheBankIsKeptAsTheBlankTheFileHolds()
+    {
+        QFETCH(int, way);
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        Record broken = ownQuestion("Первая\r\nвторая\rтретья\nстрока");
+        if (way == 0)
+            bank.setText({4, 0}, RecordField::Question, broken.question);
+        else if (way == 1)
+            bank.insertRecord({4, 0}, broken, QStringLiteral("новый"));
+        else
+            bank.replaceRecords(4, {broken}, QStringLiteral("замена"));
+        const std::string written = writeBankFile(bank.file(4)).bytes;
+        RecordReader reader(written, scratch.file(4), 4);
+        QCOMPARE(reader.next()->question, bank.record({4, 0}).question);
+        QCOMPARE(bank.record({4, 0}).question, std::string("Первая  вторая третья строка"));
+    }
+
     void typingIntoOneFieldIsOneUndoStep()
     {
         test::ScratchBank scratch;
