@@ -23,11 +23,6 @@ std::map<int, std::vector<Record>> rowsByStep(const ImportPlan& plan)
     return rows;
 }
 
-bool holds(const std::vector<Record>& records, const Record& record)
-{
-    return std::any_of(records.begin(), records.end(), [&](const Record& other) { return sameText(other, record); });
-}
-
 bool asks(const std::vector<Record>& records, const Record& record)
 {
     return std::any_of(records.begin(), records.end(), [&](const Record& other) {
@@ -52,9 +47,16 @@ StepImport effectOn(int step, const std::vector<Record>& own, const std::vector<
     StepImport effect{.step = step, .rows = static_cast<int>(rows.size()), .records = merged(own, rows, mode)};
     const std::size_t first = mode == ImportMode::Append ? own.size() : 0;
     effect.played = static_cast<int>(std::min(rows.size(), kTen - std::min(first, kTen)));
-    for (const Record& record : own)
-        if (!holds(effect.records, record))
+    // Counted copy by copy: a step that asks a question twice and keeps it once loses a copy.
+    std::vector<Record> kept = effect.records;
+    for (const Record& record : own) {
+        const auto found =
+            std::find_if(kept.begin(), kept.end(), [&record](const Record& other) { return sameText(other, record); });
+        if (found == kept.end())
             effect.leaving.push_back(record);
+        else
+            kept.erase(found);
+    }
     return effect;
 }
 

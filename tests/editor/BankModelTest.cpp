@@ -366,6 +366,43 @@ private slots:
         QVERIFY(!bank.isModified());
     }
 
+    // A step may ask a question twice; an import that keeps one copy and pushes the other out
+    // names the one pushed out, in every mode.
+    void aCopyPushedOutByAnImportIsNamed_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("importTheCopy");
+        QTest::newRow("anotherQuestionFirst") << static_cast<int>(ImportMode::First) << false;
+        QTest::newRow("theSameQuestionReplacing") << static_cast<int>(ImportMode::Replace) << true;
+    }
+
+    void aCopyPushedOutByAnImportIsNamed()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, importTheCopy);
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        const Record copied = bank.record({7, 2});
+        bank.insertRecord({7, 10}, asNew(copied), QStringLiteral("копия"));
+        const Record imported = importTheCopy ? copied : ownQuestion("Сколько лучей у снежинки?");
+        QStringList row{QStringLiteral("7"), qtext(imported.question)};
+        for (const std::string& answer : imported.answers)
+            row.append(qtext(answer));
+        row.append(qtext(imported.answerLine));
+        const ImportPlan plan = readImport(writeCsv({row}));
+        const std::vector<StepImport> effects = importEffects(bank, plan, static_cast<ImportMode>(mode));
+        QCOMPARE(effects.size(), std::size_t{1});
+        std::vector<Record> accounted = effects.front().records;
+        accounted.insert(accounted.end(), effects.front().leaving.begin(), effects.front().leaving.end());
+        for (const Record& own : bank.file(7).records) {
+            const auto found = std::find_if(accounted.begin(), accounted.end(),
+                                            [&own](const Record& r) { return sameText(r, own); });
+            QVERIFY2(found != accounted.end(), own.question.c_str());
+            accounted.erase(found);
+        }
+    }
+
     void theFindingsFollowTheUnsavedText()
     {
         test::ScratchBank scratch;
