@@ -57,9 +57,17 @@ public:
     {
         if (waiting(widget()) || !widget()->isEnabled())
             return;
-        if (auto* button = qobject_cast<QAbstractButton*>(widget()); button != nullptr && action == pressAction())
-            button->click();
-        else
+        if (auto* button = qobject_cast<QAbstractButton*>(widget()); button != nullptr && action == pressAction()) {
+            // The tool waits for the answer to its request: answer it first, then act, so that
+            // a window the press opens (the fatal error report too) does not hold the tool.
+            QMetaObject::invokeMethod(
+                button,
+                [button] {
+                    if (!waiting(button) && button->isEnabled())
+                        button->click();
+                },
+                Qt::QueuedConnection);
+        } else
             QAccessibleWidget::doAction(action);
     }
 };

@@ -87,6 +87,37 @@ private slots:
         QVERIFY(t.forms().form4.isLoaded());
     }
 
+    // An assistive tool waits for the answer to its press: the press is answered first and the
+    // button acts after, so that a window it opens (the fatal error report too) never holds
+    // the tool's request.
+    void aPressIsAnsweredBeforeTheButtonActs_data()
+    {
+        QTest::addColumn<QByteArray>("control");
+        QTest::newRow("caption button") << QByteArray("Command7");  // takes the money: the ending
+        QTest::newRow("picture button") << QByteArray("Picture2");  // the friend call
+    }
+
+    void aPressIsAnsweredBeforeTheButtonActs()
+    {
+        QFETCH(QByteArray, control);
+        TestForms t;
+        t.playTo(2);
+        const auto openWindows = [&t] {
+            QString open;
+            for (Form* form : std::initializer_list<Form*>{&t.forms().form1, &t.forms().form2, &t.forms().form3,
+                                                           &t.forms().form4, &t.forms().form5})
+                open += form->isLoaded() ? u'1' : u'0';
+            return open;
+        };
+        const QString before = openWindows();
+        QAccessible::queryAccessibleInterface(t.form1().control<QWidget>(control.constData()))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(openWindows(), before);
+        settle();
+        QVERIFY(openWindows() != before);
+    }
+
     void theFocusGoesToTheFirstAnswerShown_data()
     {
         QTest::addColumn<QByteArray>("after");  // a control pressed after the new game
