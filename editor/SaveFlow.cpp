@@ -168,6 +168,28 @@ bool askAboutLinksOut(Questions& questions, const OpenBank& bank, SavePlan& plan
     return true;
 }
 
+// The character as the author can see it: in quotes, or by its code when it shows nothing
+// by itself (a mark, a blank, a control; a right-to-left override would turn the line round).
+QString characterShown(const Unencodable& character)
+{
+    switch (QChar::category(character.character)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+        return QStringLiteral("U+%1").arg(static_cast<uint>(character.character), 4, 16, QLatin1Char('0')).toUpper();
+    default:
+        return QStringLiteral("«%1»").arg(qtext(character.text));
+    }
+}
+
 QString unencodableReport(const OpenBank& bank, const SavePlan& plan)
 {
     QStringList lines;
@@ -176,8 +198,8 @@ QString unencodableReport(const OpenBank& bank, const SavePlan& plan)
         for (std::size_t i = 0; i < places.size() && i < kPlacesShown; ++i) {
             const auto& place = places[i];
             const std::string replacement = replacementFor(place.character.character);
-            lines.append(QStringLiteral("    «%1» %2 %3")
-                             .arg(qtext(place.character.text), placeText(place.record, place.field),
+            lines.append(QStringLiteral("    %1 %2 %3")
+                             .arg(characterShown(place.character), placeText(place.record, place.field),
                                   replacement.empty() ? QStringLiteral("будет убран")
                                                       : QStringLiteral("станет «%1»").arg(qtext(replacement))));
         }

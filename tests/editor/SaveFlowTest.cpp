@@ -134,6 +134,37 @@ private slots:
         QCOMPARE(again.recordCount(2), 1);
     }
 
+    // A character windows-1251 lacks is shown in the question as itself when it can be seen,
+    // by its code when it cannot: a right-to-left mark printed as itself turns the line around.
+    void anInvisibleCharacterIsNamedByItsCode_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("rightToLeftOverride") << QStringLiteral("\u202E") << QStringLiteral("U+202E");
+        QTest::newRow("zeroWidthSpace") << QStringLiteral("\u200B") << QStringLiteral("U+200B");
+        QTest::newRow("lineSeparator") << QStringLiteral("\u2028") << QStringLiteral("U+2028");
+        QTest::newRow("combiningAccent") << QStringLiteral("\u0301") << QStringLiteral("U+0301");
+        QTest::newRow("visibleOmega") << QStringLiteral("Ω") << QStringLiteral("«Ω»");
+    }
+
+    void anInvisibleCharacterIsNamedByItsCode()
+    {
+        QFETCH(QString, character);
+        QFETCH(QString, shown);
+        test::ScratchBank scratch;
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({4, 0}, RecordField::AnswerB, utf8(QStringLiteral("до ") + character + QStringLiteral(" после")));
+        LiveCheck check(bank, {});
+        test::ScriptedQuestions questions;
+        questions.press(QStringLiteral("Сохранить с ошибками")).press(QStringLiteral("Отмена"));
+        saveWithQuestions(questions, bank, check, {});
+        const QString asked = questions.asked().last();
+        QVERIFY2(asked.contains(shown), qPrintable(asked));
+        if (shown.startsWith(u'U'))
+            QVERIFY2(!asked.contains(character), qPrintable(asked));
+    }
+
 #ifndef _WIN32
     // A symbolic link needs a privilege on Windows that a test does not have.
     void aLinkOutOfTheBankIsWrittenThroughOnlyOnceTheAuthorKnowsWhere_data()
