@@ -1,6 +1,7 @@
 // The open bank: reading its files, the changes the undo stack applies, what is unsaved.
 #include "OpenBank.h"
 
+#include "BankCheck.h"
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Edits.h"
@@ -37,6 +38,8 @@ StepFile readStep(const fs::path& folder, int step)
         read.existed = error.reason() != BankError::Reason::MissingFile &&
                        error.reason() != BankError::Reason::MissingFolder;
         read.readError = QString::fromUtf8(error.what());
+        if (error.reason() == BankError::Reason::MissingFile)
+            read.readError += QString::fromStdString(check::misnamedFileAdvice(read.path));
     }
     read.file = read.onDisk;
     return read;

@@ -246,6 +246,26 @@ private slots:
         QCOMPARE(bank.record({4, 0}).question, std::string("Первая  вторая третья строка"));
     }
 
+    // A file saved under a name the game does not open is pointed out, as the checker does.
+    void aMisnamedFileIsPointedOutByItsName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("capitals") << QStringLiteral("QW3.TXT");
+        QTest::newRow("hiddenExtensionTwice") << QStringLiteral("qw3.txt.txt");
+    }
+
+    void aMisnamedFileIsPointedOutByItsName()
+    {
+        QFETCH(QString, name);
+        test::ScratchBank scratch;
+        std::filesystem::rename(scratch.file(3), scratch.data() / toPath(name));
+        OpenBank bank;
+        bank.open(scratch.data());
+        const QString error = bank.step(3).readError;
+        QVERIFY2(error.contains(QStringLiteral("«") + name + QStringLiteral("»")), qPrintable(error));
+        QCOMPARE(bank.recordCount(3), 0);
+    }
+
     void typingIntoOneFieldIsOneUndoStep()
     {
         test::ScratchBank scratch;

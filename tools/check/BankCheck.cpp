@@ -83,6 +83,12 @@ struct Place {
 
 }  // namespace
 
+std::string misnamedFileAdvice(const fs::path& missing)
+{
+    const std::optional<fs::path> nearMiss = nearMissOf(missing);
+    return nearMiss ? nearMissAdvice(missing, *nearMiss) : std::string();
+}
+
 std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>& files,
                                      const std::array<fs::path, kTopStep>& names)
 {

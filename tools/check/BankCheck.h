@@ -55,6 +55,11 @@ std::vector<Finding> checkBank(const std::filesystem::path& folder, const Fits& 
 // like); a file whose name says no step is checked all the same, as step 0.
 std::vector<Finding> checkSingleFile(const std::filesystem::path& file, const Fits& fits = {});
 
+// For a missing bank file with a file of nearly its name beside it (QW3.TXT, qw3.txt.txt):
+// " Рядом лежит файл «QW3.TXT», но игра ищет имя в точности «qw3.txt». Переименуйте его: …";
+// empty when there is none.
+std::string misnamedFileAdvice(const std::filesystem::path& missing);
+
 // "data/qw3.txt:14: ошибка: …", or "data/qw3.txt: предупреждение: …" with no line.
 std::string formatFinding(const Finding& finding);
 
