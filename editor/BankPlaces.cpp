@@ -1,11 +1,14 @@
 // Finding and making bank folders.
 #include "BankPlaces.h"
 
+#include "PathText.h"
 #include "Text.h"
 
 #include <array>
 #include <fstream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace kvardelon::editor {
 
@@ -53,6 +56,21 @@ QString writeEmptyFiles(const fs::path& to)
     return {};
 }
 
+// The source tree a program of the build tree belongs to: the build names it in a file at its
+// top, which an installed program has not above it. The path is never compiled in.
+std::optional<fs::path> sourceTreeOf(const fs::path& programFolder)
+{
+    fs::path folder = programFolder;
+    for (int up = 0; up < 4 && !folder.empty(); ++up, folder = folder.parent_path()) {
+        std::ifstream named(folder / "kvardelon-source-tree.txt", std::ios::binary);
+        if (std::string line; std::getline(named, line) && !line.empty())
+            return pathFromUtf8(line);
+        if (folder == folder.parent_path())
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool holdsBankFile(const fs::path& folder)
@@ -83,13 +101,14 @@ std::optional<fs::path> templateFolder(Template kind, const fs::path& programFol
     if (kind == Template::Empty)
         return std::nullopt;
     const TemplatePlace place = placeOf(kind);
-    const std::array<fs::path, 4> candidates{
+    std::vector<fs::path> candidates{
         // Beside the program, as the Windows packages lay the banks out.
         programFolder / place.installed,
         programFolder / ".." / "share" / "kvardelon" / place.installed,
         fs::path(KVARDELON_INSTALL_DATADIR) / "kvardelon" / place.installed,
-        fs::path(KVARDELON_SOURCE_DIR) / place.source,
     };
+    if (const std::optional<fs::path> sources = sourceTreeOf(programFolder))
+        candidates.push_back(*sources / place.source);
     for (const fs::path& candidate : candidates) {
         std::error_code error;
         if (fs::is_regular_file(candidate / stepFileName(1), error))

@@ -25,7 +25,8 @@ std::optional<std::filesystem::path> findDataFolder(const std::filesystem::path&
 enum class Template { Shipped, Classroom, Empty };
 
 // The data folder of a bank shipped with the game: installed beside the programs
-// (../share/kvardelon/...), where the build configured it, or the source tree's own.
+// (../share/kvardelon/...), where the build configured it, or, for a program of the build
+// tree, the source tree's own.
 std::optional<std::filesystem::path> templateFolder(Template kind, const std::filesystem::path& programFolder);
 
 struct CreatedBank {

@@ -266,6 +266,18 @@ private slots:
         QCOMPARE(bank.recordCount(3), 0);
     }
 
+    // The source tree is where a program of the build tree finds the shipped banks; an
+    // installed program, elsewhere, never looks there.
+    void onlyAProgramOfTheBuildTreeTakesBanksFromTheSourceTree()
+    {
+        const std::filesystem::path sources = test::shippedBank().parent_path().lexically_normal();
+        const std::filesystem::path built = QCoreApplication::applicationDirPath().toStdString();
+        QCOMPARE(templateFolder(Template::Shipped, built), std::optional(sources / "data"));
+        const QTemporaryDir elsewhere;
+        const std::optional<std::filesystem::path> found = templateFolder(Template::Shipped, toPath(elsewhere.path()));
+        QVERIFY(!found || *found->lexically_relative(sources).begin() == "..");
+    }
+
     void typingIntoOneFieldIsOneUndoStep()
     {
         test::ScratchBank scratch;
