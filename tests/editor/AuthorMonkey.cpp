@@ -102,6 +102,16 @@ QString difference(const std::vector<Record>& read, const std::vector<Record>& h
         .arg(text(read, i), text(held, i));
 }
 
+// The file's bytes, read at once: the monkey reads every file after every action.
+std::string bytesNow(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
 QString stepName(int step)
 {
     return QStringLiteral("qw%1.txt").arg(step);
@@ -126,7 +136,7 @@ int RandomQuestions::ask(const Question& question)
     return answer;
 }
 
-AuthorMonkey::AuthorMonkey(monkey::Dice& dice) : dice_(dice), check_(bank_, {}), questions_(dice)
+AuthorMonkey::AuthorMonkey(monkey::Dice& dice) : dice_(dice), questions_(dice)
 {
     reopen();
     done_.clear();
@@ -348,18 +358,21 @@ QString AuthorMonkey::save()
 {
     std::array<std::string, kSteps> disk;
     for (int step = 1; step <= kSteps; ++step)
-        disk.at(at(step)) = scratch_.bytes(step);
+        disk.at(at(step)) = bytesNow(scratch_.file(step));
     std::array<std::size_t, kSteps> counts{};
     for (int step = 1; step <= kSteps; ++step)
         counts.at(at(step)) = bank_.file(step).records.size();
-    const SaveOutcome outcome = saveWithQuestions(questions_, bank_, check_, [this] {
+    // Checked when saving only: checking after every change, as the window does, would take
+    // most of the monkey's time.
+    const LiveCheck check(bank_, {});
+    const SaveOutcome outcome = saveWithQuestions(questions_, bank_, check, [this] {
         applyFill(bank_, planFill(bank_, nullptr));
     });
     int written = 0;
     for (int step = 1; step <= kSteps; ++step) {
         if (bank_.file(step).records.size() < counts.at(at(step)))
             fault_ = QStringLiteral("saving took records out of %1").arg(stepName(step));
-        const std::string now = scratch_.bytes(step);
+        const std::string now = bytesNow(scratch_.file(step));
         if (now == bank_.step(step).onDisk.original)
             outside_.erase(step);
         if (now == disk.at(at(step)))
@@ -381,7 +394,7 @@ QString AuthorMonkey::save()
 QString AuthorMonkey::changeOutside()
 {
     const int step = anyStep();
-    BankFile file = parseBankFile(scratch_.bytes(step));
+    BankFile file = parseBankFile(bytesNow(scratch_.file(step)));
     if (!file.records.empty() && dice_.chance(0.5))
         file.records.pop_back();
     else
@@ -408,7 +421,7 @@ QString AuthorMonkey::reopen()
 {
     bank_.open(scratch_.data());
     for (int step = 1; step <= kSteps; ++step)
-        opened_.at(at(step)) = scratch_.bytes(step);
+        opened_.at(at(step)) = bytesNow(scratch_.file(step));
     outside_.clear();
     return QStringLiteral("open the bank again, unsaved changes dropped");
 }
@@ -460,7 +473,7 @@ QString AuthorMonkey::invariants()
     for (int step = 1; step <= kSteps; ++step) {
         if (outside_.contains(step))
             continue;
-        const std::string disk = scratch_.bytes(step);
+        const std::string disk = bytesNow(scratch_.file(step));
         if (disk != bank_.step(step).onDisk.original)
             return QStringLiteral("the editor believes %1 holds other bytes than it does").arg(stepName(step));
         if (bank_.isModified(step) || !bank_.step(step).readError.isEmpty())

@@ -80,7 +80,6 @@ private:
     monkey::Dice& dice_;
     ScratchBank scratch_;
     editor::OpenBank bank_;
-    editor::LiveCheck check_;
     RandomQuestions questions_;
     std::array<std::string, editor::kSteps> opened_;  // each file's bytes when the bank was opened
     std::set<int> outside_;                           // steps another program wrote since the editor looked

@@ -14,7 +14,7 @@ using namespace kvardelon;
 namespace {
 
 constexpr unsigned long long kDefaultSeed = 20261208;
-constexpr unsigned long long kDefaultActions = 3000;
+constexpr unsigned long long kDefaultActions = 5000;
 constexpr std::size_t kLogLength = 20;
 
 bool environmentNumber(const char* name, unsigned long long& value)
@@ -30,6 +30,14 @@ bool environmentNumber(const char* name, unsigned long long& value)
 
 class EditorMonkeyTest : public QObject {
     Q_OBJECT
+
+public:
+    EditorMonkeyTest()
+    {
+        // A long run outlasts Qt Test's five minutes; the monkey's own watchdog ends a hang.
+        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+    }
 
 private slots:
     void randomAuthorActionsKeepEveryRecordAndSaveWhatIsShown()
