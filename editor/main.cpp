@@ -1,4 +1,5 @@
 // kvardelon-editor [FOLDER]: the question bank editor; opens FOLDER's bank when given.
+#include "Desktop.h"
 #include "EditorWindow.h"
 #include "Text.h"
 #include "Toolkit.h"
@@ -9,25 +10,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-// Without a display Qt would abort with a page of advice; one clear line does better.
-bool hasDisplay()
-{
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
 
 bool asksForHelp(int argc, char** argv)
 {
@@ -57,15 +42,10 @@ void speakRussian(QApplication& app)
 int main(int argc, char** argv)
 {
     // The help needs no desktop: it is printed without a window.
-    if (asksForHelp(argc, argv) && !hasDisplay())
+    if (asksForHelp(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!hasDisplay()) {
-        std::fputs("kvardelon-editor: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY), "
-                   "редактору нужен рабочий стол.\n",
-                   stderr);
-        return 1;
-    }
-    QApplication app(argc, argv);
+    const auto application = kvardelon::startOnDesktop(argc, argv, "kvardelon-editor", "редактору");
+    QApplication& app = *application;
     QApplication::setOrganizationName(QStringLiteral("kvardelon"));
     QApplication::setApplicationName(QStringLiteral("kvardelon-editor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Редактор вопросов Кварделона"));

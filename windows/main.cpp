@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv)
 {
-    const auto app = kvardelon::startOnDesktop(argc, argv);
+    const auto app = kvardelon::startOnDesktop(argc, argv, "kvardelon", "игре");
     QApplication::setQuitOnLastWindowClosed(false);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kvardelon.Kvardelon"));

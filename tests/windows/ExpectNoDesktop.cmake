@@ -1,6 +1,7 @@
-# Starts the built GAME where no desktop can be had: a display with no server behind it, and no
-# display set at all. Each time the game must say so in one Russian line on stderr and exit 1.
-# Usage: cmake -D GAME=path/to/kvardelon -P ExpectNoDesktop.cmake
+# Starts the built PROGRAM where no desktop can be had: a display with no server behind it, and no
+# display set at all. Each time it must say so in one Russian line on stderr, begun with its
+# NAME, and exit 1.
+# Usage: cmake -D PROGRAM=path/to/kvardelon -D NAME=kvardelon -P ExpectNoDesktop.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # A display number no server holds: the first from 99 on with neither socket nor lock.
@@ -24,12 +25,12 @@ foreach(case IN LISTS cases)
     list(GET fields 1 display)
     list(GET fields 2 named)
     set(ENV{DISPLAY} "${display}")
-    execute_process(COMMAND ${GAME} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+    execute_process(COMMAND ${PROGRAM} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
     set(shown "${name}: exit status ${status}\n--- stdout:\n${out}--- stderr:\n${err}")
     if(NOT status STREQUAL "1")
         message(FATAL_ERROR "expected exit status 1 (no abort, no core dump), got ${shown}")
     endif()
-    if(NOT out STREQUAL "" OR NOT err MATCHES "^kvardelon: [^\n]*рабочий стол\\.\n$")
+    if(NOT out STREQUAL "" OR NOT err MATCHES "^${NAME}: [^\n]*рабочий стол\\.\n$")
         message(FATAL_ERROR "expected one Russian line on stderr and nothing else, got ${shown}")
     endif()
     string(FIND "${err}" "${named}" at)

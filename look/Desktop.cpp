@@ -78,10 +78,14 @@ void setErrorsAside() {}
 void bringErrorsBack(bool) {}
 #endif
 
+// The program's name and who needs the desktop, for the one line.
+const char* programName = "kvardelon";
+const char* needingIt = "игре";
+
 [[noreturn]] void noDesktop(const QByteArray& why)
 {
     bringErrorsBack(false);
-    std::fprintf(stderr, "kvardelon: %s, игре нужен рабочий стол.\n", why.constData());
+    std::fprintf(stderr, "%s: %s, %s нужен рабочий стол.\n", programName, why.constData(), needingIt);
     std::fflush(stderr);
     // At once: Qt is half started, and nothing of the game has begun.
     std::_Exit(1);
@@ -128,8 +132,10 @@ void passOnHeld()
 
 }  // namespace
 
-std::unique_ptr<QApplication> startOnDesktop(int& argc, char** argv)
+std::unique_ptr<QApplication> startOnDesktop(int& argc, char** argv, const char* program, const char* needsIt)
 {
+    programName = program;
+    needingIt = needsIt;
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     // With nothing set Qt would not even try: say so before starting it.
     if (displaySet().isEmpty())
