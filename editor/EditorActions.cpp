@@ -45,14 +45,14 @@ const ActionSpec kActions[] = {
     {"edit", "deleteRecord", "&Удалить вопрос", "Ctrl+Shift+Del", Needs::Record,
      [](EditorWindow& w) { w.deleteRecord(); }},
     {"edit", "moveUp", "Переместить &выше", "Alt+Up", Needs::Record, [](EditorWindow& w) { w.moveUp(); }},
-    {"edit", "moveDown", "Переместить &ниже", "Alt+Down", Needs::Record, [](EditorWindow& w) { w.moveDown(); }},
-    {"edit", "moveToStep", "Перенести на &другую ступень…", "Ctrl+M", Needs::Record,
+    {"edit", "moveDown", "Переместить н&иже", "Alt+Down", Needs::Record, [](EditorWindow& w) { w.moveDown(); }},
+    {"edit", "moveToStep", "Перенести на дру&гую ступень…", "Ctrl+M", Needs::Record,
      [](EditorWindow& w) { w.moveToStep(); }},
-    {"edit", "fillToTen", "Дополнить ступени до десяти &вопросов", "Ctrl+Shift+T", Needs::Bank,
+    {"edit", "fillToTen", "Допо&лнить ступени до десяти вопросов", "Ctrl+Shift+T", Needs::Bank,
      [](EditorWindow& w) { w.fillToTen(); }},
     {"edit", nullptr, nullptr, nullptr, Needs::Nothing, nullptr},
-    {"edit", "find", "&Найти…", "Ctrl+F", Needs::Bank, [](EditorWindow& w) { w.findChild<FindBar*>()->start(); }},
-    {"edit", "findNext", "Найти &далее", "F3", Needs::Bank, [](EditorWindow& w) { w.findChild<FindBar*>()->next(+1); }},
+    {"edit", "find", "На&йти…", "Ctrl+F", Needs::Bank, [](EditorWindow& w) { w.findChild<FindBar*>()->start(); }},
+    {"edit", "findNext", "Найти д&алее", "F3", Needs::Bank, [](EditorWindow& w) { w.findChild<FindBar*>()->next(+1); }},
     {"edit", "findPrevious", "Найти на&зад", "Shift+F3", Needs::Bank,
      [](EditorWindow& w) { w.findChild<FindBar*>()->next(-1); }},
     {"go", "goSteps", "К &ступеням", "Alt+1", Needs::Bank, [](EditorWindow& w) { w.steps().setFocus(); }},
@@ -149,7 +149,7 @@ void EditorWindow::buildMenus()
             else
                 menu->addAction(actions_.at(QString::fromLatin1(entry.name)));
             if (entry.name != nullptr && QLatin1String(entry.name) == QLatin1String("openBank")) {
-                QMenu* recent = menu->addMenu(QStringLiteral("&Недавние банки"));
+                QMenu* recent = menu->addMenu(QStringLiteral("Не&давние банки"));
                 connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
             }
         }

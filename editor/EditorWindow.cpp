@@ -122,8 +122,8 @@ QWidget* EditorWindow::buildEditorPage()
     formScroll->setFocusPolicy(Qt::NoFocus);
 
     auto* panes = new QSplitter(Qt::Horizontal);
-    panes->addWidget(titled(QStringLiteral("&Ступени"), steps_));
-    panes->addWidget(titled(QStringLiteral("В&опросы ступени"), records_, buildRecordButtons()));
+    panes->addWidget(titled(QStringLiteral("Ст&упени"), steps_));
+    panes->addWidget(titled(QStringLiteral("Воп&росы ступени"), records_, buildRecordButtons()));
     panes->addWidget(formScroll);
     panes->setStretchFactor(0, 0);
     panes->setStretchFactor(1, 2);

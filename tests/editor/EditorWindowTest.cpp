@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -437,6 +439,46 @@ private slots:
         words.remove(pathText(table));
         QVERIFY2(!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))), qPrintable(words));
         QVERIFY(!window_->bank().isModified());
+    }
+
+    // Alt and a letter reaches one thing: within each menu one item, and in the window one
+    // menu or one labelled pane.
+    void everyMnemonicReachesOneThing()
+    {
+        const auto mnemonic = [](const QString& text) {
+            for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+                if (text[i] == u'&' && text[i + 1] != u'&')
+                    return text[i + 1].toLower();
+                if (text[i] == u'&')
+                    ++i;
+            }
+            return QChar();
+        };
+        const auto expectUnique = [&mnemonic](const QString& where, const QStringList& texts) {
+            QMap<QChar, QString> taken;
+            for (const QString& text : texts) {
+                const QChar key = mnemonic(text);
+                if (key.isNull())
+                    continue;
+                QVERIFY2(!taken.contains(key),
+                         qPrintable(QStringLiteral("%1: «%2» and «%3»").arg(where, taken.value(key), text)));
+                taken.insert(key, text);
+            }
+        };
+        QStringList windowKeys;
+        for (QAction* menuAction : window_->menuBar()->actions()) {
+            windowKeys << menuAction->text();
+            QStringList items;
+            for (const QAction* item : menuAction->menu()->actions())
+                items << item->text();
+            expectUnique(menuAction->text(), items);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        for (const QLabel* label : window_->findChildren<QLabel*>())
+            if (label->buddy() != nullptr && label->window() == window_.get())
+                windowKeys << label->text();
+        expectUnique(QStringLiteral("the window"), windowKeys);
     }
 
     void everyControlHasARussianName()
