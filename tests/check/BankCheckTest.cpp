@@ -58,6 +58,15 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// ASCII bytes as UTF-16, as a text editor saves "Unicode": two bytes a character.
+std::string asUtf16(const std::string& ascii, bool bigEndian, bool mark)
+{
+    std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (const char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
 struct BrokenFile {
     const char* name;
     std::string bytes;  // of qw3.txt; every other file is clean
@@ -94,6 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"nineRecords", records(3, 1, 9), Problem::TooFewRecords, 54, "запись № 10"},
         BrokenFile{"recordCutShort", records(3, 1, 9) + "q3-10\r\nx", Problem::TooFewRecords, 56, "9 полных"},
         BrokenFile{"emptyFile", "", Problem::TooFewRecords, 0, "файл пуст"},
+        BrokenFile{"utf16WithMark", asUtf16(records(3, 1, 10), false, true), Problem::Utf16File, 0,
+                   "сохраните его заново в кодировке windows-1251"},
+        BrokenFile{"utf16BigEndianWithMark", asUtf16(records(3, 1, 10), true, true), Problem::Utf16File, 0,
+                   "UTF-16"},
+        BrokenFile{"utf16WithoutMark", asUtf16(records(3, 1, 10), false, false), Problem::Utf16File, 0,
+                   "или UTF-8"},
         BrokenFile{"halfANumber", withRecord(4, record("q3-4", 2, ".5")), Problem::BadAnswerNumber, 24,
                    "прочтёт его как 2 (ответ B)"},
         BrokenFile{"numberWithText", withRecord(4, record("q3-4", 3, "abc")), Problem::BadAnswerNumber, 24,

@@ -42,6 +42,24 @@ void checkRecordCount(const BankFile& file, const std::optional<Shift>& shift, F
     }
 }
 
+// A text saved as UTF-16 ("Unicode" in many editors): its mark, or a zero byte beside every
+// letter of its first characters. The game reads it as windows-1251, two bytes a letter.
+bool isUtf16(std::string_view bytes)
+{
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return true;
+    const std::size_t looked = std::min<std::size_t>(bytes.size() / 2, 64) * 2;
+    if (looked < 8)
+        return false;
+    const auto zeroEvery = [&](std::size_t first) {
+        for (std::size_t at = first; at < looked; at += 2)
+            if (bytes[at] != '\0')
+                return false;
+        return true;
+    };
+    return zeroEvery(0) != zeroEvery(1);
+}
+
 }  // namespace
 
 void Findings::atLine(Problem problem, int line, std::string message)
@@ -61,6 +79,15 @@ void Findings::forFile(Problem problem, int line, std::string message)
 std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesystem::path& name, const Fits& fits)
 {
     Findings findings(file, step, name);
+    if (isUtf16(file.original)) {
+        // Every other finding would only be about the zero bytes.
+        findings.forFile(Problem::Utf16File, 0,
+                         "файл сохранён в кодировке UTF-16 (по два байта на букву), а игра читает только "
+                         "windows-1251 и UTF-8 и увидит вместо вопросов непонятные знаки. Откройте файл в "
+                         "текстовом редакторе и сохраните его заново в кодировке windows-1251 (её называют "
+                         "также «ANSI» или «кириллица Windows») или UTF-8.");
+        return std::move(findings.list);
+    }
     const std::optional<Shift> shift = findShift(file);
     if (shift)
         findings.atLine(Problem::ShiftedLines, shift->line, shift->message);

@@ -15,6 +15,8 @@ constexpr std::array kProblems{
     ProblemInfo{Problem::CannotOpen, "cannot-open", E, "файла нет или его не удаётся прочитать"},
     ProblemInfo{Problem::MisnamedFile, "misnamed-file", E,
                 "файла нет, а рядом лежит файл с похожим именем (qw01.txt, qw1.txt.txt, QW1.TXT)"},
+    ProblemInfo{Problem::Utf16File, "utf16-file", E,
+                "файл в кодировке UTF-16, а игра читает только windows-1251 и UTF-8"},
     ProblemInfo{Problem::TooFewRecords, "too-few-records", E, "в файле меньше десяти полных записей по шесть строк"},
     ProblemInfo{Problem::ShiftedLines, "shifted-lines", E,
                 "в записи лишняя или недостающая строка, и все записи ниже сдвинулись"},

@@ -14,6 +14,7 @@ enum class Severity { Error, Warning };
 enum class Problem {
     CannotOpen,
     MisnamedFile,
+    Utf16File,
     TooFewRecords,
     ShiftedLines,
     BadAnswerNumber,
