@@ -65,6 +65,16 @@ bool existsOnDisk(const StepFile& file)
     return std::filesystem::exists(std::filesystem::symlink_status(file.path, error));
 }
 
+// The user's share of the disk is used up: no room, as far as she can tell.
+bool isOverQuota([[maybe_unused]] const std::system_error& error)
+{
+#ifdef EDQUOT
+    return error.code().category() == std::generic_category() && error.code().value() == EDQUOT;
+#else
+    return false;
+#endif
+}
+
 // The reasons a write fails, in words a teacher can act on.
 QString reasonText(const std::filesystem::path& folder, const std::system_error& error)
 {
@@ -74,8 +84,11 @@ QString reasonText(const std::filesystem::path& folder, const std::system_error&
         return QStringLiteral("в эту папку нельзя писать (она только для чтения или чужая). "
                               "Сохраните банк в другую папку: «Файл → Сохранить как…»");
     if (condition == std::errc::no_space_on_device || condition == std::errc::file_too_large ||
-        error.code().value() == EDQUOT)
+        isOverQuota(error))
         return QStringLiteral("на диске не осталось места. Освободите место и сохраните снова");
+    // Windows: a spreadsheet or an editor holds the file open.
+    if (condition == std::errc::device_or_resource_busy)
+        return QStringLiteral("файл открыт в другой программе. Закройте его там и сохраните снова");
     if (condition == std::errc::no_such_file_or_directory || condition == std::errc::not_a_directory)
         return QStringLiteral("папки %1 больше нет: её удалили, переименовали или отключили диск. "
                               "Сохраните банк в другую папку: «Файл → Сохранить как…»")
