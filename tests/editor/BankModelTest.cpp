@@ -250,7 +250,10 @@ private slots:
     void aMisnamedFileIsPointedOutByItsName_data()
     {
         QTest::addColumn<QString>("name");
+#ifndef _WIN32
+        // Windows' file names ignore case: there QW3.TXT is the game's qw3.txt.
         QTest::newRow("capitals") << QStringLiteral("QW3.TXT");
+#endif
         QTest::newRow("hiddenExtensionTwice") << QStringLiteral("qw3.txt.txt");
     }
 
