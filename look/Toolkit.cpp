@@ -49,6 +49,12 @@ QFont defaultFont()
     registerCarriedFaces();
     QFont font(QString::fromLatin1(kDefaultFamily), kDefaultPointSize);
     font.setStyleHint(QFont::SansSerif);
+#if defined(Q_OS_WIN)
+    // Windows' full hinting widens the letters to whole pixels; hinted only vertically, as
+    // Linux draws them, a caption takes the width it was measured in (and "Разработчик: "
+    // stays within its label).
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+#endif
     return font;
 }
 
