@@ -37,6 +37,7 @@ if $windows; then
     # seconds after the last.
     launch=(env WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wine)
     env DISPLAY="$display" "${launch[@]:0:4}" wineboot -i > /dev/null 2>&1
+    env DISPLAY="$display" "${launch[@]:0:4}" wineserver -w
     env DISPLAY="$display" "${launch[@]:0:4}" wineserver -p10
     platform=()
 else
