@@ -1,7 +1,7 @@
 // kvardelon-editor [FOLDER]: the question bank editor; opens FOLDER's bank when given.
 #include "Desktop.h"
 #include "EditorWindow.h"
-#include "Text.h"
+#include "QtText.h"
 #include "Toolkit.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // after the tenth; the status bar is told where it went and what left.
 #include "Arrival.h"
 
-#include "Text.h"
+#include "QtText.h"
 #include "Wording.h"
 
 namespace kvardelon::editor {

@@ -4,7 +4,7 @@
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Csv.h"
-#include "Text.h"
+#include "QtText.h"
 
 #include <algorithm>
 #include <map>

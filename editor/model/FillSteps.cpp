@@ -3,7 +3,7 @@
 
 #include "BankError.h"
 #include "BankFiles.h"
-#include "Words.h"
+#include "NumberWords.h"
 
 #include <set>
 

@@ -1,8 +1,8 @@
 // Where an import puts the spreadsheet's questions, step by step, and what it says of it.
 #include "ImportEffects.h"
 
-#include "Text.h"
-#include "Words.h"
+#include "NumberWords.h"
+#include "QtText.h"
 
 #include <algorithm>
 #include <map>

@@ -1,7 +1,7 @@
 // Finding the game, the folder to start it in, and the size to start it at.
 #include "Launch.h"
 
-#include "Text.h"
+#include "QtText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Rechecking after each change: the changed step's file, then the checks across the bank.
 #include "LiveCheck.h"
 
-#include "Text.h"
+#include "QtText.h"
 
 namespace kvardelon::editor {
 

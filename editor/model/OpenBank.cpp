@@ -5,7 +5,7 @@
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Edits.h"
-#include "Text.h"
+#include "QtText.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // undo stack, and what is unsaved.
 #pragma once
 
-#include "BankPlaces.h"
+#include "BankFolders.h"
 #include "BankText.h"
-#include "Places.h"
+#include "RecordPlace.h"
 
 #include <QObject>
 #include <QString>

@@ -2,7 +2,7 @@
 // answers with message boxes and file dialogs, a test with answers scripted in advance.
 #pragma once
 
-#include "BankPlaces.h"
+#include "BankFolders.h"
 
 #include <QString>
 #include <QStringList>

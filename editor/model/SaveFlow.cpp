@@ -1,8 +1,8 @@
 // The questions asked on saving, one function each, then the writing itself.
 #include "SaveFlow.h"
 
+#include "QtText.h"
 #include "Saving.h"
-#include "Text.h"
 
 #include <algorithm>
 #include <map>

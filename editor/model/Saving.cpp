@@ -3,7 +3,7 @@
 
 #include "BankError.h"
 #include "BankFiles.h"
-#include "Text.h"
+#include "QtText.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // Measuring texts by the game's own rule of what fits, a prefix at a time.
 #include "TextRoom.h"
 
+#include "QtText.h"
 #include "TextFit.h"
-#include "Text.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 // Watching the bank's folder and files, and comparing their bytes with what was read.
 #include "DiskWatch.h"
 
+#include "QtText.h"
 #include "Saving.h"
-#include "Text.h"
 
 namespace kvardelon::editor {
 

@@ -3,10 +3,10 @@
 
 #include "FindBar.h"
 #include "FindingsView.h"
+#include "QtText.h"
 #include "RecentBanks.h"
 #include "RecordList.h"
 #include "StepList.h"
-#include "Text.h"
 
 #include <QAction>
 #include <QMenu>

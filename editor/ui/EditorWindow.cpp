@@ -5,11 +5,11 @@
 #include "DiskWatch.h"
 #include "FindBar.h"
 #include "FindingsView.h"
+#include "QtText.h"
 #include "RecordForm.h"
 #include "RecordList.h"
 #include "StartPage.h"
 #include "StepList.h"
-#include "Text.h"
 #include "TextRoom.h"
 
 #include <QAction>

@@ -5,12 +5,12 @@
 #include "ImportDialog.h"
 #include "ImportEffects.h"
 #include "NewBankDialog.h"
+#include "QtText.h"
 #include "RecentBanks.h"
 #include "SaveFlow.h"
 #include "Saving.h"
 #include "StartPage.h"
 #include "StepList.h"
-#include "Text.h"
 #include "TextRoom.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The fill dialog: the shipped bank to take questions from, and what goes where.
 #include "FillDialog.h"
 
-#include "Labels.h"
+#include "WrappedLabel.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 // shows, step by step, what each would add.
 #pragma once
 
-#include "BankPlaces.h"
+#include "BankFolders.h"
 #include "FillSteps.h"
 
 #include <QDialog>

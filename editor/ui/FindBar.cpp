@@ -1,7 +1,7 @@
 // Searching the bank's texts and stepping through what was found.
 #include "FindBar.h"
 
-#include "Text.h"
+#include "QtText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

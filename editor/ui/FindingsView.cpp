@@ -1,8 +1,8 @@
 // The findings list and going from a finding to its record.
 #include "FindingsView.h"
 
-#include "Marks.h"
-#include "Text.h"
+#include "FindingMarks.h"
+#include "QtText.h"
 
 #include <QLabel>
 #include <QListWidget>

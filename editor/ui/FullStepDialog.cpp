@@ -2,9 +2,9 @@
 // ten out of play.
 #include "FullStepDialog.h"
 
-#include "Labels.h"
-#include "Text.h"
-#include "Words.h"
+#include "NumberWords.h"
+#include "QtText.h"
+#include "WrappedLabel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

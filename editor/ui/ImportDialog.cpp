@@ -1,9 +1,9 @@
 // The import preview: the mode, what goes where, every row with its findings.
 #include "ImportDialog.h"
 
-#include "Labels.h"
+#include "QtText.h"
 #include "RecordList.h"
-#include "Text.h"
+#include "WrappedLabel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

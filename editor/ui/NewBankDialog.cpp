@@ -1,7 +1,7 @@
 // The new bank dialog: a folder and one of three beginnings.
 #include "NewBankDialog.h"
 
-#include "Text.h"
+#include "QtText.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

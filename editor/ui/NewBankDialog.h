@@ -1,7 +1,7 @@
 // Asks where a new bank goes and what it starts from.
 #pragma once
 
-#include "BankPlaces.h"
+#include "BankFolders.h"
 
 #include <QDialog>
 

@@ -5,11 +5,11 @@
 #include "FillDialog.h"
 #include "FullStepDialog.h"
 #include "Launch.h"
+#include "QtText.h"
 #include "RecordForm.h"
 #include "RecordList.h"
 #include "SaveFlow.h"
 #include "StepList.h"
-#include "Text.h"
 #include "Wording.h"
 
 #include <QCoreApplication>

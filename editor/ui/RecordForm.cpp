@@ -2,12 +2,12 @@
 #include "RecordForm.h"
 
 #include "FieldEdit.h"
-#include "Labels.h"
+#include "NumberWords.h"
+#include "QtText.h"
 #include "QuestionPanel.h"
-#include "Text.h"
 #include "Toolkit.h"
 #include "TextRoom.h"
-#include "Words.h"
+#include "WrappedLabel.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,8 +1,8 @@
 // The list of a step's records and its drag and drop.
 #include "RecordList.h"
 
-#include "Marks.h"
-#include "Text.h"
+#include "FindingMarks.h"
+#include "QtText.h"
 
 #include <QCoreApplication>
 #include <QDataStream>

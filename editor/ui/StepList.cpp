@@ -1,10 +1,10 @@
 // The step list: titles, marks, counts, and records dropped on a step.
 #include "StepList.h"
 
+#include "FindingMarks.h"
 #include "Ladder.h"
-#include "Marks.h"
+#include "NumberWords.h"
 #include "RecordList.h"
-#include "Words.h"
 
 #include <QDropEvent>
 #include <QTimer>

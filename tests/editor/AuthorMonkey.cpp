@@ -7,8 +7,8 @@
 #include "Csv.h"
 #include "FillSteps.h"
 #include "ImportEffects.h"
+#include "QtText.h"
 #include "SaveFlow.h"
-#include "Text.h"
 
 #include <QUndoStack>
 

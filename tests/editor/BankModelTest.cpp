@@ -7,8 +7,8 @@
 #include "ImportEffects.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
+#include "QtText.h"
 #include "ScratchBank.h"
-#include "Text.h"
 #include "Wording.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 // without a mouse, or with one, would.
 #include "EditorWindow.h"
 #include "FindingsView.h"
+#include "QtText.h"
 #include "QuestionPanel.h"
 #include "RecordForm.h"
 #include "RecordList.h"
@@ -9,7 +10,6 @@
 #include "ScriptedQuestions.h"
 #include "StepList.h"
 #include "BankText.h"
-#include "Text.h"
 #include "Wording.h"
 
 #include <QAbstractButton>

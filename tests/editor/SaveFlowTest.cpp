@@ -3,10 +3,10 @@
 // author knows where it leads, and nothing but a regular file is ever replaced.
 #include "LiveCheck.h"
 #include "OpenBank.h"
+#include "QtText.h"
 #include "SaveFlow.h"
 #include "ScratchBank.h"
 #include "ScriptedQuestions.h"
-#include "Text.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -3,10 +3,10 @@
 #include "BankCheck.h"
 #include "BankText.h"
 #include "OpenBank.h"
+#include "QtText.h"
 #include "Saving.h"
 #include "ShippedBanks.h"
 #include "ScratchBank.h"
-#include "Text.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

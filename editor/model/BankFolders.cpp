@@ -1,8 +1,8 @@
 // Finding and making bank folders.
-#include "BankPlaces.h"
+#include "BankFolders.h"
 
 #include "PathText.h"
-#include "Text.h"
+#include "QtText.h"
 
 #include <array>
 #include <fstream>

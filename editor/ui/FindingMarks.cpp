@@ -1,5 +1,5 @@
 // Icons and words for errors and warnings.
-#include "Marks.h"
+#include "FindingMarks.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,5 +1,5 @@
 // The fields of a record by name.
-#include "Places.h"
+#include "RecordPlace.h"
 
 namespace kvardelon::editor {
 
