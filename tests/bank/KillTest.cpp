@@ -1,6 +1,7 @@
 // A process that keeps replacing a bank file, killed at random moments: the file is always
 // wholly the old text or wholly the new one, and nothing it leaves behind is a bank file.
 #include "BankFiles.h"
+#include "PathText.h"
 #include "Scratch.h"
 
 #include <gtest/gtest.h>
@@ -81,7 +82,7 @@ TEST(ReplaceFileSafely, aWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole
     const std::regex bankFile("qw[0-9]+\\.txt", std::regex::icase);
     int leftovers = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder.path())) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = pathToUtf8(entry.path().filename());
         if (name == "qw1.txt")
             continue;
         EXPECT_FALSE(std::regex_match(name, bankFile)) << name;

@@ -3,6 +3,7 @@
 #include "BankCheck.h"
 #include "Cp1251.h"
 #include "Fakes.h"
+#include "PathText.h"
 #include "QuestionBank.h"
 #include "ShippedBanks.h"
 
@@ -258,7 +259,7 @@ TEST(CheckBank, listsFindingsFileByFileInLineOrder)
     bank.write(5, withRecord(1, lines({"q5-1", "x", "x", "c", "d", "5"}), 5));
     std::vector<std::pair<std::string, int>> places;
     for (const Finding& finding : checkBank(bank.folder()))
-        places.emplace_back(finding.file.filename().string(), finding.line);
+        places.emplace_back(pathToUtf8(finding.file.filename()), finding.line);
     EXPECT_EQ(places, (std::vector<std::pair<std::string, int>>{
                           {"qw2.txt", 1}, {"qw2.txt", 24}, {"qw2.txt", 61}, {"qw5.txt", 3}, {"qw5.txt", 6}}));
 }

@@ -1,6 +1,7 @@
 // The command's arguments, output and exit status, run in the test's own process.
 #include "CheckCommand.h"
 #include "Fakes.h"
+#include "PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -37,19 +38,19 @@ TEST_P(Calls, exitWithTheirStatusAndSayWhatTheyShouldWhereTheyShould)
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments) {
         if (argument == "{clean}")
-            argument = clean.folder().string();
+            argument = pathToUtf8(clean.folder());
         else if (argument == "{broken}")
-            argument = broken.folder().string();
+            argument = pathToUtf8(broken.folder());
         else if (argument == "{warned}")
-            argument = warned.folder().string();
+            argument = pathToUtf8(warned.folder());
         else if (argument == "{missing}")
-            argument = missing.folder().string();
+            argument = pathToUtf8(missing.folder());
         else if (argument == "{cleanRoot}")  // the folder one plays from, data/ in it
-            argument = clean.root().string();
+            argument = pathToUtf8(clean.root());
         else if (argument == "{brokenFile}")
-            argument = broken.file(3).string();
+            argument = pathToUtf8(broken.file(3));
         else if (argument == "{cleanFileOfBrokenBank}")
-            argument = broken.file(4).string();
+            argument = pathToUtf8(broken.file(4));
     }
 
     std::ostringstream out;

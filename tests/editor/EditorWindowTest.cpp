@@ -76,7 +76,7 @@ private slots:
         window_ = std::make_unique<EditorWindow>(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        QVERIFY(window_->openFolder(QString::fromStdString(scratch_->data().parent_path().string())));
+        QVERIFY(window_->openFolder(QString::fromStdU16String(scratch_->data().parent_path().u16string())));
     }
 
     void cleanup()
@@ -191,7 +191,7 @@ private slots:
         for (int line = 0; line < kLinesPerRecord; ++line)
             second = ten.find("\r\n", second) + 2;
         scratch_->write(4, ten.substr(second));  // nine records on disk, and one change elsewhere
-        QVERIFY(window_->openFolder(QString::fromStdString(scratch_->data().string())));
+        QVERIFY(window_->openFolder(QString::fromStdU16String(scratch_->data().u16string())));
         window_->bank().setText({1, 0}, RecordField::AnswerA, "Другой ответ");
         QTimer answer;
         connect(&answer, &QTimer::timeout, this, [] {

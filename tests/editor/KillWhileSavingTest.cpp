@@ -37,7 +37,7 @@ private slots:
         for (int kill = 0; kill < kKills; ++kill) {
             QProcess saver;
             saver.start(QStringLiteral(KVARDELON_SAVE_LOOP),
-                        {QString::fromStdString(scratch.data().string()), QString::number(kill)});
+                        {QString::fromStdU16String(scratch.data().u16string()), QString::number(kill)});
             QVERIFY(saver.waitForReadyRead(10000));
             QTest::qWait(delay(random));
             saver.kill();

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -46,7 +47,8 @@ int main(int argc, char** argv)
     if (argc != 3)
         return 2;
     OpenBank bank;
-    bank.open(argv[1]);
+    // The folder as given, whatever its letters: Windows' argv would hold it in the ANSI code page.
+    bank.open(std::filesystem::path(QCoreApplication::arguments().at(1).toStdU16String()));
     std::mt19937 random(static_cast<unsigned>(std::stoul(argv[2])));
     std::puts("ready");
     std::fflush(stdout);
