@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages the build and the tests need, and any named as arguments, only
+# those that are missing.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
     # The windows are also tested on X11, on a private X server.
     libxcb1-dev xvfb
     lintian dpkg-dev file desktop-file-utils appstream
+    "$@"
 )
 
 missing=()
