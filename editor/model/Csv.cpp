@@ -1,5 +1,10 @@
-// Reading and writing comma-separated values.
+// Reading and writing comma-separated values, and the bytes they are saved in.
 #include "Csv.h"
+
+#include "BankText.h"
+#include "QtText.h"
+
+#include <QStringDecoder>
 
 #include <array>
 
@@ -12,6 +17,8 @@ QChar guessSeparator(QStringView text)
     constexpr std::array<QChar, 3> kCandidates{u';', u',', u'\t'};
     std::array<int, 3> counts{};
     bool quoted = false;
+    while (text.startsWith(u'\r') || text.startsWith(u'\n'))
+        text = text.mid(1);
     for (const QChar c : text) {
         if (c == u'"')
             quoted = !quoted;
@@ -57,17 +64,16 @@ private:
             readQuoted(c);
             return;
         }
-        if (c == u'"' && cell_.isEmpty()) {
-            quoted_ = true;
-            quoteLine_ = line_;
+        if (c == u'"' && !cellQuoted_ && cell_.trimmed().isEmpty()) {
+            cell_.clear();
+            quoted_ = cellQuoted_ = true;
         } else if (c == separator_) {
             endCell();
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && position_ < text_.size() && text_[position_] == u'\n')
                 ++position_;
             endRow();
-            ++line_;
-        } else {
+        } else if (!(cellQuoted_ && c == u' ')) {  // blanks after a closing quote are no text
             cell_ += c;
         }
     }
@@ -75,7 +81,6 @@ private:
     void readQuoted(QChar c)
     {
         if (c != u'"') {
-            line_ += c == u'\n' ? 1 : 0;
             cell_ += c;
         } else if (position_ < text_.size() && text_[position_] == u'"') {
             cell_ += c;
@@ -87,29 +92,29 @@ private:
 
     void endCell()
     {
-        cells_.append(cell_);
+        cells_.append(cellQuoted_ ? cell_ : cell_.trimmed());
         cell_.clear();
+        cellQuoted_ = false;
     }
 
     void endRow()
     {
         if (quoted_)
-            table_.unclosedQuoteLine = quoteLine_;
+            table_.unclosedQuoteRow = row_;
         quoted_ = false;
         endCell();
         if (hasText(cells_))
-            table_.rows.push_back({rowLine_, cells_});
+            table_.rows.push_back({row_, cells_});
         cells_.clear();
-        rowLine_ = line_ + 1;
+        ++row_;
     }
 
     QStringView text_;
     QChar separator_;
     qsizetype position_ = 0;
-    int line_ = 1;
-    int rowLine_ = 1;
-    int quoteLine_ = 0;
-    bool quoted_ = false;
+    int row_ = 1;
+    bool quoted_ = false;      // inside a quoted cell's quotes
+    bool cellQuoted_ = false;  // the cell began with a quote
     QString cell_;
     QStringList cells_;
     CsvTable table_;
@@ -145,6 +150,37 @@ QString writeCsv(const std::vector<QStringList>& rows, QChar separator)
         out += cells.join(separator) + QStringLiteral("\r\n");
     }
     return out;
+}
+
+QString decodeTable(std::string_view bytes, TableEncoding encoding)
+{
+    const bool bigEndian = bytes.starts_with("\xFE\xFF");
+    if (encoding == TableEncoding::Found) {
+        if (bigEndian || bytes.starts_with("\xFF\xFE"))
+            encoding = TableEncoding::Utf16;
+        else
+            encoding = detectEncoding(bytes) == Encoding::Cp1251 ? TableEncoding::Cp1251 : TableEncoding::Utf8;
+    }
+    switch (encoding) {
+    case TableEncoding::Utf16: {
+        QStringDecoder decoder(bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE);
+        return decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    }
+    case TableEncoding::Cp1251:
+        return qtext(cp1251ToUtf8(bytes));
+    case TableEncoding::Found:
+    case TableEncoding::Utf8:
+        break;
+    }
+    return qtext(bytes);
+}
+
+QByteArray encodeTable(const QString& text)
+{
+    const Cp1251Text encoded = encodeCp1251(utf8(text));
+    if (encoded.unencodable.empty())
+        return QByteArray::fromStdString(encoded.bytes);
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 }  // namespace kvardelon::editor

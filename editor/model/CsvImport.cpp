@@ -4,6 +4,8 @@
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Csv.h"
+#include "GarbledText.h"
+#include "SpreadsheetColumns.h"
 #include "QtText.h"
 
 #include <algorithm>
@@ -14,55 +16,10 @@ namespace kvardelon::editor {
 
 namespace {
 
-enum Column { Step, Question, A, B, C, D, Correct, kColumns };
-
-const QStringList kHeader{QStringLiteral("ступень"), QStringLiteral("вопрос"), QStringLiteral("A"),
-                          QStringLiteral("B"),       QStringLiteral("C"),      QStringLiteral("D"),
-                          QStringLiteral("правильный")};
-
-// Cyrillic letters that look like the Latin ones the game's buttons show.
-QString latinLookalikes(QString text)
+QString cell(const QStringList& cells, const TableHeader& header, TableColumn column)
 {
-    text.replace(u'А', u'A').replace(u'В', u'B').replace(u'С', u'C');
-    text.replace(u'а', u'a').replace(u'в', u'b').replace(u'с', u'c');
-    return text;
-}
-
-std::optional<Column> columnNamed(const QString& cell)
-{
-    QString name = cell.trimmed().toLower();
-    name.remove(QStringLiteral("ответ "));
-    if (name.size() == 1)
-        name = latinLookalikes(name);
-    if (name.startsWith(QStringLiteral("ступен")))
-        return Step;
-    if (name.startsWith(QStringLiteral("вопрос")))
-        return Question;
-    if (name.startsWith(QStringLiteral("правильн")) || name.startsWith(QStringLiteral("верн")))
-        return Correct;
-    if (name.size() == 1 && name[0] >= u'a' && name[0] <= u'd')
-        return static_cast<Column>(A + (name[0].unicode() - u'a'));
-    return std::nullopt;
-}
-
-using ColumnIndex = std::array<int, kColumns>;  // the spreadsheet's column of each; -1 when none
-
-std::optional<ColumnIndex> header(const QStringList& cells)
-{
-    ColumnIndex index;
-    index.fill(-1);
-    for (int i = 0; i < cells.size(); ++i)
-        if (const std::optional<Column> column = columnNamed(cells[i]); column && index[*column] < 0)
-            index[*column] = i;
-    if (index[Question] < 0)
-        return std::nullopt;
-    return index;
-}
-
-QString cell(const QStringList& cells, const ColumnIndex& index, Column column)
-{
-    const int at = index[column];
-    return at >= 0 && at < cells.size() ? cells[at].trimmed() : QString();
+    const int at = header[column];
+    return at >= 0 && at < cells.size() ? cells[at] : QString();
 }
 
 // A line of the bank holds no line break: the rows' breaks become blanks.
@@ -79,7 +36,7 @@ std::string oneLine(QString text, ImportRow& row)
 void readStep(const QString& text, ImportRow& row)
 {
     bool number = false;
-    const int step = text.toInt(&number);
+    const int step = text.trimmed().toInt(&number);
     if (number && step >= 1 && step <= kSteps) {
         row.step = step;
         return;
@@ -88,38 +45,59 @@ void readStep(const QString& text, ImportRow& row)
     row.notes.append(QStringLiteral("Ступень «%1» — не число от 1 до 15: строка не будет добавлена.").arg(text));
 }
 
-void readCorrect(const QString& text, ImportRow& row)
+// The right answer as its number, its letter, or the text of one of the four answers.
+void readCorrect(const QString& text, bool latinLetters, ImportRow& row)
 {
-    const QString letter = latinLookalikes(text.toUpper());
-    static const QStringList kLetters{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                      QStringLiteral("D")};
-    static const QStringList kDigits{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                     QStringLiteral("4")};
-    qsizetype answer = kLetters.indexOf(letter);
-    if (answer < 0)
-        answer = kDigits.indexOf(letter);
-    if (answer >= 0) {
-        row.record.answerLine = std::to_string(answer + 1);
+    int answer = answerNumberIn(text, latinLetters);
+    for (std::size_t i = 0; answer == 0 && i < row.record.answers.size(); ++i)
+        if (!text.trimmed().isEmpty() &&
+            qtext(row.record.answers.at(i)).trimmed().compare(text.trimmed(), Qt::CaseInsensitive) == 0)
+            answer = static_cast<int>(i) + 1;
+    if (answer > 0) {
+        row.record.answerLine = std::to_string(answer);
         return;
     }
     row.record.answerLine = utf8(text);
     row.hasError = true;
-    row.notes.append(QStringLiteral("Правильный ответ «%1» — нужна латинская буква A, B, C, D или цифра 1–4: "
+    row.notes.append(QStringLiteral("Верный ответ «%1» — нужна цифра 1–4 или буква А–Г: "
                                     "отметьте его в редакторе после импорта.")
                          .arg(text));
 }
 
-ImportRow readRow(const CsvRow& source, const ColumnIndex& index)
+ImportRow readRow(const CsvRow& source, const TableHeader& header)
 {
     ImportRow row;
-    row.line = source.line;
-    readStep(cell(source.cells, index, Step), row);
-    row.record.question = oneLine(cell(source.cells, index, Question), row);
+    row.row = source.row;
+    readStep(cell(source.cells, header, TableColumn::Step), row);
+    row.record.question = oneLine(cell(source.cells, header, TableColumn::Question), row);
     for (int answer = 0; answer < 4; ++answer)
-        row.record.answers.at(static_cast<std::size_t>(answer)) =
-            oneLine(cell(source.cells, index, static_cast<Column>(A + answer)), row);
-    readCorrect(cell(source.cells, index, Correct), row);
+        row.record.answers.at(static_cast<std::size_t>(answer)) = oneLine(
+            cell(source.cells, header, static_cast<TableColumn>(static_cast<int>(TableColumn::A) + answer)), row);
+    readCorrect(cell(source.cells, header, TableColumn::Correct), header.latinLetters, row);
     return row;
+}
+
+// Which columns hold text in the rows after the header.
+std::vector<bool> filledColumns(const CsvTable& table)
+{
+    std::vector<bool> filled;
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+        const QStringList& cells = table.rows[r].cells;
+        filled.resize(std::max(filled.size(), static_cast<std::size_t>(cells.size())));
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            filled[static_cast<std::size_t>(i)] = filled[static_cast<std::size_t>(i)] || !cells[i].trimmed().isEmpty();
+    }
+    return filled;
+}
+
+QString garbledRefusal(const GarbledCell& garbled)
+{
+    return QStringLiteral("Текст таблицы испорчен: в строке %1 стоит «%2» вместо букв. Так бывает, когда "
+                          "таблицу сохранили в одной кодировке, а читают в другой. Сохраните таблицу заново как "
+                          "«CSV UTF-8» («Сохранить как», тип файла «CSV UTF-8») и импортируйте снова — или "
+                          "выберите кодировку выше, пока вопросы не станут читаться.")
+        .arg(garbled.row)
+        .arg(garbled.sample);
 }
 
 // The checker's findings on each row, ten rows of a step at a time as the game reads them.
@@ -148,10 +126,8 @@ void judge(std::vector<ImportRow>& rows, const check::Fits& fits)
 
 QString letterOf(const std::string& answerLine)
 {
-    static const QStringList kLetters{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                      QStringLiteral("D")};
     const std::optional<std::int16_t> number = answerNumber(answerLine);
-    return number && *number >= 1 && *number <= 4 ? kLetters[*number - 1] : qtext(answerLine);
+    return number && *number >= 1 && *number <= 4 ? QString(QStringView(u"АБВГ")[*number - 1]) : qtext(answerLine);
 }
 
 }  // namespace
@@ -160,31 +136,32 @@ ImportPlan readImport(const QString& text, const check::Fits& fits)
 {
     ImportPlan plan;
     const CsvTable table = parseCsv(text);
-    if (table.unclosedQuoteLine > 0)
-        plan.problems.append(QStringLiteral("Строка %1: кавычка открыта и не закрыта до конца файла.")
-                                 .arg(table.unclosedQuoteLine));
     if (table.rows.empty()) {
-        plan.problems.append(QStringLiteral("В файле нет ни одной строки с вопросом."));
+        plan.refusal = QStringLiteral("В файле нет ни одной строки с вопросом.");
         return plan;
     }
-    ColumnIndex index{Step, Question, A, B, C, D, Correct};
-    auto first = table.rows.begin();
-    if (const std::optional<ColumnIndex> named = header(first->cells)) {
-        index = *named;
-        ++first;
-    } else {
-        plan.problems.append(QStringLiteral("В первой строке нет заголовка: столбцы взяты по порядку: %1.")
-                                 .arg(kHeader.join(QStringLiteral(", "))));
-    }
-    for (auto row = first; row != table.rows.end(); ++row)
-        plan.rows.push_back(readRow(*row, index));
+    const TableHeader header = readHeader(table.rows.front().cells, filledColumns(table));
+    plan.problems = header.notes;
+    if (table.unclosedQuoteRow > 0)
+        plan.problems.append(QStringLiteral("Строка %1: кавычка открыта и не закрыта до конца файла.")
+                                 .arg(table.unclosedQuoteRow));
+    for (auto row = table.rows.begin() + (header.named ? 1 : 0); row != table.rows.end(); ++row)
+        plan.rows.push_back(readRow(*row, header));
     judge(plan.rows, fits);
+    if (const std::optional<GarbledCell> garbled = garbledCell(table))
+        plan.refusal = garbledRefusal(*garbled);
+    else if (header[TableColumn::Question] < 0)
+        plan.refusal = QStringLiteral("Ни один столбец не назван «Вопрос»: назовите так столбец с вопросами "
+                                      "в первой строке таблицы (названия столбцов — в справке, F1).");
     return plan;
 }
 
 QString exportCsv(const OpenBank& bank)
 {
-    std::vector<QStringList> rows{kHeader};
+    QStringList header;
+    for (const ColumnNames& column : tableColumns())
+        header.append(column.names.first());
+    std::vector<QStringList> rows{header};
     for (int step = 1; step <= kSteps; ++step) {
         for (const Record& record : bank.file(step).records) {
             QStringList row{QString::number(step), qtext(record.question)};
@@ -194,7 +171,7 @@ QString exportCsv(const OpenBank& bank)
             rows.push_back(row);
         }
     }
-    return writeCsv(rows);
+    return writeCsv(rows, u';');
 }
 
 TableText readTable(const std::filesystem::path& file)
@@ -203,25 +180,27 @@ TableText readTable(const std::filesystem::path& file)
     try {
         // A table is bounded and refused as a bank file is: only a regular file, read no further
         // than the bound, so that a pipe cannot hang the window nor a device fill the memory.
-        return {qtext(readBankFileBytes(file, 0)), {}};
+        std::string bytes = readBankFileBytes(file, 0);
+        QString text = decodeTable(bytes);
+        return {std::move(bytes), std::move(text), {}};
     } catch (const BankError& error) {
         const QString name = pathText(file);
         switch (error.reason()) {
         case Reason::MissingFolder:
         case Reason::MissingFile:
-            return {{}, QStringLiteral("Файл %1 не найден.").arg(name)};
+            return {{}, {}, QStringLiteral("Файл %1 не найден.").arg(name)};
         case Reason::NotRegularFile:
-            return {{}, QStringLiteral("%1 — не обычный файл (папка, устройство, канал или ссылка в никуда): "
+            return {{}, {}, QStringLiteral("%1 — не обычный файл (папка, устройство, канал или ссылка в никуда): "
                                        "таблицу можно взять только из обычного файла.")
                             .arg(name)};
         case Reason::CannotOpen:
-            return {{}, QStringLiteral("Файл %1 не удаётся открыть: нет прав на чтение.").arg(name)};
+            return {{}, {}, QStringLiteral("Файл %1 не удаётся открыть: нет прав на чтение.").arg(name)};
         case Reason::FileTooLarge:
-            return {{}, QStringLiteral("Файл %1 больше %2 МБ: такую большую таблицу редактор не читает.")
+            return {{}, {}, QStringLiteral("Файл %1 больше %2 МБ: такую большую таблицу редактор не читает.")
                             .arg(name)
                             .arg(kMaxBankFileBytes / (1024 * 1024))};
         default:
-            return {{}, QStringLiteral("Файл %1 не удалось прочитать до конца.").arg(name)};
+            return {{}, {}, QStringLiteral("Файл %1 не удалось прочитать до конца.").arg(name)};
         }
     }
 }

@@ -15,7 +15,7 @@
 namespace kvardelon::editor {
 
 struct ImportRow {
-    int line = 0;       // where the row begins in the spreadsheet
+    int row = 0;        // the row's number as the spreadsheet shows it
     int step = 0;       // 1..15; 0 when the row names no step and is left out
     Record record;
     QStringList notes;  // Russian: what is wrong with the row or was changed in it
@@ -24,24 +24,29 @@ struct ImportRow {
 
 struct ImportPlan {
     std::vector<ImportRow> rows;
-    QStringList problems;  // about the spreadsheet as a whole
+    QStringList problems;  // about the spreadsheet as a whole: columns not understood, missing
+    // Why nothing may be imported, and what to do about it: the text looks garbled, or no
+    // column holds the questions. Empty when the rows may go in.
+    QString refusal;
 };
 
-// A spreadsheet's text as read from a file; error, in Russian and naming the file, when it
-// is no regular file, is larger than a bank file may be, or cannot be read.
+// A spreadsheet's bytes as read from a file and its text as they are found to be encoded;
+// error, in Russian and naming the file, when it is no regular file, is larger than a bank
+// file may be, or cannot be read.
 struct TableText {
+    std::string bytes;
     QString text;
     QString error;
 };
 TableText readTable(const std::filesystem::path& file);
 
-// The header row names the columns (ступень, вопрос, A, B, C, D, правильный) in any order;
-// without one they are taken in that order. The correct answer is a letter A–D or a digit
-// 1–4. Each row is judged by the checker's rules as the game would read it; fits measures
-// lengths (empty: none).
+// The header row names the columns in any order (SpreadsheetColumns.h); without one they are
+// taken in the order export writes them. Each row is judged by the checker's rules as the
+// game would read it; fits measures lengths (empty: none).
 ImportPlan readImport(const QString& text, const check::Fits& fits = {});
 
-// Every record of the bank, step by step, under the header row.
+// Every record of the bank, step by step, under the header row, with ';' between the cells
+// and the right answer as a Russian letter А–Г, as a spreadsheet set to Russian reads it.
 QString exportCsv(const OpenBank& bank);
 
 }  // namespace kvardelon::editor

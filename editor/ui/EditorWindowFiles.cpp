@@ -1,6 +1,7 @@
 // The window's file actions: opening, making, saving, importing and exporting banks.
 #include "EditorWindow.h"
 
+#include "Csv.h"
 #include "CsvImport.h"
 #include "ImportDialog.h"
 #include "ImportEffects.h"
@@ -23,7 +24,7 @@ namespace {
 
 constexpr int kStatusMilliseconds = 8000;
 
-const QString kCsvFilter = QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)");
+const QString kCsvFilter = QStringLiteral("Таблица (*.csv *.txt);;Все файлы (*)");
 
 }  // namespace
 
@@ -155,7 +156,7 @@ void EditorWindow::importCsv()
         tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не прочитана"), table.error);
         return;
     }
-    ImportDialog dialog(bank_, readImport(table.text, gameFits()), name, this);
+    ImportDialog dialog(bank_, table.bytes, gameFits(), name, this);
     if (dialog.exec() == QDialog::Accepted)
         applyImport(bank_, dialog.plan(), dialog.mode());
 }
@@ -167,7 +168,7 @@ void EditorWindow::exportCsv()
     if (name.isEmpty())
         return;
     QFile file(name);
-    const QByteArray bytes = "\xEF\xBB\xBF" + editor::exportCsv(bank_).toUtf8();
+    const QByteArray bytes = encodeTable(editor::exportCsv(bank_));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
         tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не записана"),
              QStringLiteral("Не удалось записать %1: %2").arg(name, file.errorString()));

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -23,6 +24,15 @@ constexpr std::pair<ImportMode, const char*> kModes[] = {
     {ImportMode::Append, "После прежних вопросов (на полной ступени они не будут играть)"},
 };
 
+// The spreadsheet program saves "CSV UTF-8", plain CSV in the system's code page (windows-1251
+// on a Russian desktop) or "Unicode text"; the file says which only by its bytes.
+constexpr std::pair<TableEncoding, const char*> kEncodings[] = {
+    {TableEncoding::Found, "Определить по файлу"},
+    {TableEncoding::Utf8, "UTF-8 («CSV UTF-8»)"},
+    {TableEncoding::Cp1251, "windows-1251 (обычный CSV на русском компьютере)"},
+    {TableEncoding::Utf16, "UTF-16 («Текст Юникод»)"},
+};
+
 enum Column { LineColumn, StepColumn, QuestionColumn, CorrectColumn, NotesColumn, kColumns };
 
 QTableWidgetItem* cell(const QString& text)
@@ -34,33 +44,57 @@ QTableWidgetItem* cell(const QString& text)
 
 }  // namespace
 
-ImportDialog::ImportDialog(const OpenBank& bank, ImportPlan plan, const QString& fileName, QWidget* parent)
-    : QDialog(parent), bank_(bank), plan_(std::move(plan)), mode_(new QComboBox(this)), summary_(wrappedLabel({}, this)),
+ImportDialog::ImportDialog(const OpenBank& bank, std::string bytes, check::Fits fits, const QString& fileName,
+                           QWidget* parent)
+    : QDialog(parent), bank_(bank), bytes_(std::move(bytes)), fits_(std::move(fits)), encoding_(new QComboBox(this)),
+      mode_(new QComboBox(this)), refusal_(wrappedLabel({}, this)), summary_(wrappedLabel({}, this)),
       rows_(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Импорт из таблицы — %1").arg(fileName));
     resize(900, 600);
     auto* layout = new QVBoxLayout(this);
-    auto* modeLabel = new QLabel(QStringLiteral("&Куда поставить вопросы из таблицы:"), this);
-    modeLabel->setBuddy(mode_);
+    auto* form = new QFormLayout;
+    encoding_->setAccessibleName(QStringLiteral("Кодировка таблицы"));
+    for (const auto& [encoding, caption] : kEncodings)
+        encoding_->addItem(QString::fromUtf8(caption), static_cast<int>(encoding));
+    form->addRow(QStringLiteral("К&одировка таблицы:"), encoding_);
     mode_->setAccessibleName(QStringLiteral("Куда поставить вопросы"));
     for (const auto& [mode, caption] : kModes)
         mode_->addItem(QString::fromUtf8(caption), static_cast<int>(mode));
-    layout->addWidget(modeLabel);
-    layout->addWidget(mode_);
+    form->addRow(QStringLiteral("&Куда поставить вопросы:"), mode_);
+    layout->addLayout(form);
+    refusal_->setAccessibleName(QStringLiteral("Почему импорт невозможен"));
+    refusal_->setStyleSheet(QStringLiteral("color: #B00000; font-weight: bold;"));
+    layout->addWidget(refusal_);
     summary_->setAccessibleName(QStringLiteral("Что куда попадёт"));
     layout->addWidget(summary_);
     rows_->setAccessibleName(QStringLiteral("Строки таблицы"));
     layout->addWidget(rows_, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Импортировать"));
+    import_ = buttons->button(QDialogButtonBox::Ok);
+    import_->setText(QStringLiteral("Импортировать"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(
-        std::any_of(plan_.rows.begin(), plan_.rows.end(), [](const ImportRow& row) { return row.step > 0; }));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(encoding_, &QComboBox::currentIndexChanged, this, &ImportDialog::readTable);
     connect(mode_, &QComboBox::currentIndexChanged, this, &ImportDialog::showSummary);
+    readTable();
+}
+
+void ImportDialog::chooseEncoding(TableEncoding encoding)
+{
+    encoding_->setCurrentIndex(encoding_->findData(static_cast<int>(encoding)));
+}
+
+void ImportDialog::readTable()
+{
+    const auto encoding = static_cast<TableEncoding>(encoding_->currentData().toInt());
+    plan_ = readImport(decodeTable(bytes_, encoding), fits_);
+    refusal_->setText(plan_.refusal);
+    refusal_->setVisible(!plan_.refusal.isEmpty());
+    import_->setEnabled(plan_.refusal.isEmpty() && std::any_of(plan_.rows.begin(), plan_.rows.end(),
+                                                                [](const ImportRow& row) { return row.step > 0; }));
     fillRows();
     showSummary();
 }
@@ -77,6 +111,10 @@ void ImportDialog::showSummary()
     for (const ImportRow& row : plan_.rows)
         (row.step > 0 ? added : left) += 1;
     QStringList lines = plan_.problems;
+    if (!plan_.refusal.isEmpty()) {
+        summary_->setText(lines.join(u'\n'));
+        return;
+    }
     lines.append(QStringLiteral("Вопросов в таблице: %1; не будет добавлено строк: %2. Ничего не изменится, "
                                 "пока вы не нажмёте «Импортировать»; импорт можно отменить (Ctrl+Z).")
                      .arg(added)
@@ -88,12 +126,13 @@ void ImportDialog::showSummary()
 void ImportDialog::fillRows()
 {
     rows_->setColumnCount(kColumns);
+    rows_->clearContents();
     rows_->setHorizontalHeaderLabels({QStringLiteral("Строка"), QStringLiteral("Ступень"), QStringLiteral("Вопрос"),
-                                      QStringLiteral("Правильный"), QStringLiteral("Замечания")});
+                                      QStringLiteral("Верный"), QStringLiteral("Замечания")});
     rows_->setRowCount(static_cast<int>(plan_.rows.size()));
     for (int i = 0; i < rows_->rowCount(); ++i) {
         const ImportRow& row = plan_.rows[static_cast<std::size_t>(i)];
-        rows_->setItem(i, LineColumn, cell(QString::number(row.line)));
+        rows_->setItem(i, LineColumn, cell(QString::number(row.row)));
         rows_->setItem(i, StepColumn, cell(row.step > 0 ? QString::number(row.step) : QStringLiteral("—")));
         rows_->setItem(i, QuestionColumn, cell(qtext(row.record.question)));
         rows_->setItem(i, CorrectColumn, cell(correctLetter(row.record.answerLine)));

@@ -473,7 +473,7 @@ private slots:
         const CsvTable table = parseCsv(text);
         QCOMPARE(table.rows.size(), std::size_t{2});
         QCOMPARE(table.rows[1].cells, secondRow);
-        QCOMPARE(table.unclosedQuoteLine, 0);
+        QCOMPARE(table.unclosedQuoteRow, 0);
     }
 
     void anImportChangesNothingUntilAppliedAndUndoesAsOneStep()
