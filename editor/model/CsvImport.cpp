@@ -92,6 +92,13 @@ std::vector<bool> filledColumns(const CsvTable& table)
 
 QString garbledRefusal(const GarbledCell& garbled)
 {
+    if (garbled.kind == GarbledCell::Kind::Lost)
+        return QStringLiteral("Буквы таблицы потеряны: в строке %1 стоит «%2». Программа, которая сохранила "
+                              "таблицу, не смогла записать русские буквы и заменила их вопросительными знаками. "
+                              "Сохраните таблицу заново как «CSV UTF-8» («Сохранить как», тип файла "
+                              "«CSV UTF-8») и импортируйте снова.")
+            .arg(garbled.row)
+            .arg(garbled.sample);
     return QStringLiteral("Текст таблицы испорчен: в строке %1 стоит «%2» вместо букв. Так бывает, когда "
                           "таблицу сохранили в одной кодировке, а читают в другой. Сохраните таблицу заново как "
                           "«CSV UTF-8» («Сохранить как», тип файла «CSV UTF-8») и импортируйте снова — или "

@@ -67,12 +67,14 @@ std::optional<GarbledCell> garbledCell(const CsvTable& table)
     std::optional<GarbledCell> firstMojibake;
     for (const CsvRow& row : table.rows) {
         for (const QString& cell : row.cells) {
-            if (unreadable(cell) || questionMarksOnly(cell))
-                return GarbledCell{row.row, cell.left(kSampleLength)};
+            if (unreadable(cell))
+                return GarbledCell{GarbledCell::Kind::Misread, row.row, cell.left(kSampleLength)};
+            if (questionMarksOnly(cell))
+                return GarbledCell{GarbledCell::Kind::Lost, row.row, cell.left(kSampleLength)};
             if (const int found = mojibakeIn(cell); found > 0) {
                 mojibake += found;
                 if (!firstMojibake)
-                    firstMojibake = GarbledCell{row.row, cell.left(kSampleLength)};
+                    firstMojibake = GarbledCell{GarbledCell::Kind::Misread, row.row, cell.left(kSampleLength)};
             }
         }
     }

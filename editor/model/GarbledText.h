@@ -9,6 +9,10 @@
 namespace kvardelon::editor {
 
 struct GarbledCell {
+    // Misread: the bytes are there but read in the wrong encoding, and reading them in another
+    // may help; Lost: the letters were lost to question marks when the file was saved.
+    enum class Kind { Misread, Lost };
+    Kind kind = Kind::Misread;
     int row = 0;     // as the spreadsheet numbers it
     QString sample;  // the start of the cell, for the person to recognise it
 };

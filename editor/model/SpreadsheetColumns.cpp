@@ -25,28 +25,45 @@ bool among(const QString& name, std::initializer_list<const char16_t*> names)
     return std::any_of(names.begin(), names.end(), [&](const char16_t* n) { return name == QStringView(n); });
 }
 
-// A column of an answer: a letter or a digit alone or after «ответ», «вариант», «answer».
-std::optional<int> answerColumn(QString name, bool cyrillicLetters, bool& latin)
+// The letter or digit that names an answer's column, alone or after «ответ», «вариант»,
+// «answer»; a null character when the name is none.
+QChar answerMark(const QString& name)
 {
     for (const QStringView prefix : {u"ответ", u"вариант", u"answer"})
         if (name.startsWith(prefix) && name.size() == prefix.size() + 1)
-            name = name.mid(prefix.size());
-    if (name.size() != 1)
+            return name.back();
+    return name.size() == 1 ? name[0] : QChar();
+}
+
+// Cyrillic А, В and С look like Latin letters. They are read as Russian letters unless the
+// header shows Latin ones (A–D, or С, which no Russian answer is called) and no Б or Г.
+bool russianLetters(const QStringList& names)
+{
+    bool latin = false;
+    for (const QString& name : names) {
+        const QChar mark = answerMark(name);
+        if (mark == u'б' || mark == u'г')
+            return true;
+        latin = latin || QStringView(u"abcdс").contains(mark);
+    }
+    return !latin;
+}
+
+std::optional<int> answerColumn(const QString& name, bool cyrillicLetters, bool& latin)
+{
+    const QChar mark = answerMark(name);
+    if (mark.isNull())
         return std::nullopt;
-    if (const auto digit = static_cast<int>(QStringView(u"1234").indexOf(name[0])); digit >= 0)
+    if (const auto digit = static_cast<int>(QStringView(u"1234").indexOf(mark)); digit >= 0)
         return digit;
-    if (const auto letter = static_cast<int>(QStringView(u"abcd").indexOf(name[0])); letter >= 0) {
-        latin = true;
+    const QStringView letters = cyrillicLetters ? QStringView(u"абвг") : QStringView(u"авс");
+    if (const auto letter = static_cast<int>(letters.indexOf(mark)); letter >= 0) {
+        latin = latin || !cyrillicLetters;
         return letter;
     }
-    if (cyrillicLetters) {
-        const int letter = static_cast<int>(QStringView(u"абвг").indexOf(name[0]));
-        return letter >= 0 ? std::optional(letter) : std::nullopt;
-    }
-    // Without Б or Г beside them, А, В and С are the Latin letters typed in the other layout.
-    if (const auto lookalike = static_cast<int>(QStringView(u"авс").indexOf(name[0])); lookalike >= 0) {
+    if (const auto letter = static_cast<int>(QStringView(u"abcd").indexOf(mark)); letter >= 0) {
         latin = true;
-        return lookalike;
+        return letter;
     }
     return std::nullopt;
 }
@@ -78,6 +95,12 @@ Understood understand(const QString& name, bool cyrillicLetters, bool& latin)
 QString named(int index, const QString& cell)
 {
     return QStringLiteral("столбец %1 «%2»").arg(columnLetter(index), cell.trimmed());
+}
+
+QString sentence(QString text)
+{
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 QString missingNote(TableColumn column)
@@ -143,9 +166,7 @@ TableHeader readHeader(const QStringList& cells, const std::vector<bool>& filled
     QStringList names;
     for (const QString& cell : cells)
         names.append(normalName(cell));
-    const bool cyrillicLetters = std::any_of(names.begin(), names.end(), [](const QString& name) {
-        return among(name, {u"б", u"г", u"ответб", u"ответг", u"вариантб", u"вариантг"});
-    });
+    const bool cyrillicLetters = russianLetters(names);
     std::vector<Understood> understood;
     for (const QString& name : names)
         understood.push_back(understand(name, cyrillicLetters, header.latinLetters));
@@ -157,13 +178,17 @@ TableHeader readHeader(const QStringList& cells, const std::vector<bool>& filled
         // A lone letter or digit may be a row's answer: only a word makes the row a header.
         header.named = header.named || (u.column && names[i].size() > 1);
         const bool taken = u.column && header[*u.column] >= 0;
-        if (u.column && !taken && !(u.strength == Strength::Weak && strongCorrect)) {
+        if (u.strength == Strength::Weak && strongCorrect) {
+            header.notes.append(sentence(QStringLiteral("%1 не взят: верный ответ берётся из столбца, названного "
+                                                        "«Верный» или «Правильный».")
+                                             .arg(named(i, cells[i]))));
+        } else if (u.column && !taken) {
             header.at[static_cast<std::size_t>(*u.column)] = i;
         } else if (taken) {
-            header.notes.append(QStringLiteral("%1 повторяет %2 и не взят.")
-                                    .arg(named(i, cells[i]), named(header[*u.column], cells[header[*u.column]])));
+            header.notes.append(sentence(QStringLiteral("%1 повторяет %2 и не взят.")
+                                             .arg(named(i, cells[i]), named(header[*u.column], cells[header[*u.column]]))));
         } else if (!cells[i].trimmed().isEmpty()) {
-            header.notes.append(QStringLiteral("%1 не понят и не взят.").arg(named(i, cells[i])));
+            header.notes.append(sentence(QStringLiteral("%1 не понят и не взят.").arg(named(i, cells[i]))));
         }
     }
     if (!header.named) {

@@ -33,7 +33,7 @@ constexpr std::pair<TableEncoding, const char*> kEncodings[] = {
     {TableEncoding::Utf16, "UTF-16 («Текст Юникод»)"},
 };
 
-enum Column { LineColumn, StepColumn, QuestionColumn, CorrectColumn, NotesColumn, kColumns };
+enum Column { LineColumn, StepColumn, QuestionColumn, AnswersColumn, CorrectColumn, NotesColumn, kColumns };
 
 QTableWidgetItem* cell(const QString& text)
 {
@@ -128,13 +128,18 @@ void ImportDialog::fillRows()
     rows_->setColumnCount(kColumns);
     rows_->clearContents();
     rows_->setHorizontalHeaderLabels({QStringLiteral("Строка"), QStringLiteral("Ступень"), QStringLiteral("Вопрос"),
-                                      QStringLiteral("Верный"), QStringLiteral("Замечания")});
+                                      QStringLiteral("Ответы A–D"), QStringLiteral("Верный"),
+                                      QStringLiteral("Замечания")});
     rows_->setRowCount(static_cast<int>(plan_.rows.size()));
     for (int i = 0; i < rows_->rowCount(); ++i) {
         const ImportRow& row = plan_.rows[static_cast<std::size_t>(i)];
         rows_->setItem(i, LineColumn, cell(QString::number(row.row)));
         rows_->setItem(i, StepColumn, cell(row.step > 0 ? QString::number(row.step) : QStringLiteral("—")));
         rows_->setItem(i, QuestionColumn, cell(qtext(row.record.question)));
+        QStringList answers;
+        for (const std::string& answer : row.record.answers)
+            answers.append(qtext(answer));
+        rows_->setItem(i, AnswersColumn, cell(answers.join(QStringLiteral(" / "))));
         rows_->setItem(i, CorrectColumn, cell(correctLetter(row.record.answerLine)));
         rows_->setItem(i, NotesColumn, cell(row.notes.join(u' ')));
         rows_->item(i, NotesColumn)->setToolTip(row.notes.join(u'\n'));
@@ -142,7 +147,10 @@ void ImportDialog::fillRows()
             for (int column = 0; column < kColumns; ++column)
                 rows_->item(i, column)->setBackground(QColor(0xFF, 0xE0, 0xE0));
     }
+    for (const Column narrow : {LineColumn, StepColumn, CorrectColumn})
+        rows_->horizontalHeader()->setSectionResizeMode(narrow, QHeaderView::ResizeToContents);
     rows_->horizontalHeader()->setSectionResizeMode(QuestionColumn, QHeaderView::Stretch);
+    rows_->horizontalHeader()->setSectionResizeMode(AnswersColumn, QHeaderView::Stretch);
     rows_->horizontalHeader()->setSectionResizeMode(NotesColumn, QHeaderView::Stretch);
     rows_->verticalHeader()->hide();
 }
