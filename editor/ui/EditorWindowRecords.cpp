@@ -2,9 +2,9 @@
 #include "EditorWindow.h"
 
 #include "Arrival.h"
-#include "EditorHelp.h"
 #include "FillDialog.h"
 #include "FullStepDialog.h"
+#include "HelpWindow.h"
 #include "Launch.h"
 #include "QtText.h"
 #include "RecordForm.h"
@@ -189,7 +189,12 @@ void EditorWindow::launch(std::optional<double> scale)
 
 void EditorWindow::showHelp()
 {
-    tell(*questions_, Question::Kind::Information, QString::fromUtf8(kHelpTitle), editorHelp());
+    auto* help = findChild<HelpWindow*>();
+    if (help == nullptr)
+        help = new HelpWindow(this);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 }  // namespace kvardelon::editor
