@@ -120,6 +120,35 @@ QString missingNote(TableColumn column)
     }
 }
 
+// A row that names no column: the columns are taken as export writes them.
+TableHeader inExportOrder()
+{
+    TableHeader header;
+    QStringList order;
+    for (int i = 0; i < kTableColumns; ++i) {
+        header.at[static_cast<std::size_t>(i)] = i;
+        order.append(tableColumns().at(static_cast<std::size_t>(i)).names.first());
+    }
+    header.notes = {QStringLiteral("В первой строке нет названий столбцов: столбцы взяты по порядку: %1.")
+                        .arg(order.join(QStringLiteral(", ")))};
+    return header;
+}
+
+// A column with text but no name in the header, and each column the header lacks.
+void noteNamelessAndMissing(TableHeader& header, const QStringList& cells, const std::vector<bool>& filled)
+{
+    for (std::size_t i = 0; i < filled.size(); ++i) {
+        const auto at = static_cast<qsizetype>(i);
+        if (filled[i] && std::find(header.at.begin(), header.at.end(), at) == header.at.end() &&
+            (at >= cells.size() || cells[at].trimmed().isEmpty()))
+            header.notes.append(
+                QStringLiteral("Столбец %1 без названия не понят и не взят.").arg(columnLetter(static_cast<int>(i))));
+    }
+    for (const ColumnNames& column : tableColumns())
+        if (header[column.column] < 0)
+            header.notes.append(missingNote(column.column));
+}
+
 }  // namespace
 
 const std::array<ColumnNames, kTableColumns>& tableColumns()
@@ -191,25 +220,9 @@ TableHeader readHeader(const QStringList& cells, const std::vector<bool>& filled
             header.notes.append(sentence(QStringLiteral("%1 не понят и не взят.").arg(named(i, cells[i]))));
         }
     }
-    if (!header.named) {
-        for (int i = 0; i < kTableColumns; ++i)
-            header.at[static_cast<std::size_t>(i)] = i;
-        header.latinLetters = false;
-        QStringList order;
-        for (const ColumnNames& column : tableColumns())
-            order.append(column.names.first());
-        header.notes = {QStringLiteral("В первой строке нет названий столбцов: столбцы взяты по порядку: %1.")
-                            .arg(order.join(QStringLiteral(", ")))};
-        return header;
-    }
-    for (std::size_t i = 0; i < filled.size(); ++i)
-        if (filled[i] && std::find(header.at.begin(), header.at.end(), static_cast<int>(i)) == header.at.end() &&
-            (static_cast<qsizetype>(i) >= cells.size() || cells[static_cast<qsizetype>(i)].trimmed().isEmpty()))
-            header.notes.append(
-                QStringLiteral("Столбец %1 без названия не понят и не взят.").arg(columnLetter(static_cast<int>(i))));
-    for (const ColumnNames& column : tableColumns())
-        if (header[column.column] < 0)
-            header.notes.append(missingNote(column.column));
+    if (!header.named)
+        return inExportOrder();
+    noteNamelessAndMissing(header, cells, filled);
     return header;
 }
 

@@ -77,9 +77,9 @@ ImportDialog::ImportDialog(const OpenBank& bank, std::string bytes, check::Fits 
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(encoding_, &QComboBox::currentIndexChanged, this, &ImportDialog::readTable);
+    connect(encoding_, &QComboBox::currentIndexChanged, this, &ImportDialog::readBytes);
     connect(mode_, &QComboBox::currentIndexChanged, this, &ImportDialog::showSummary);
-    readTable();
+    readBytes();
 }
 
 void ImportDialog::chooseEncoding(TableEncoding encoding)
@@ -87,7 +87,7 @@ void ImportDialog::chooseEncoding(TableEncoding encoding)
     encoding_->setCurrentIndex(encoding_->findData(static_cast<int>(encoding)));
 }
 
-void ImportDialog::readTable()
+void ImportDialog::readBytes()
 {
     const auto encoding = static_cast<TableEncoding>(encoding_->currentData().toInt());
     plan_ = readImport(decodeTable(bytes_, encoding), fits_);

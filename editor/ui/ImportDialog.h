@@ -29,7 +29,7 @@ public:
     void chooseEncoding(TableEncoding encoding);
 
 private:
-    void readTable();
+    void readBytes();  // again, in the encoding chosen
     void showSummary();
     void fillRows();
 
