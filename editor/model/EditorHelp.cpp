@@ -38,6 +38,10 @@ const char* const kHelp[] = {
     "экран.",
 };
 
+// How a column named just «Ответ» is read (SpreadsheetColumns.h says why).
+const char* const kLoneAnswer = "«Ответ» без буквы или цифры — столбец верного ответа, если нет столбца «Верный» "
+                                "или «Правильный». Буквы А, Б, В, Г — русские, если в названиях нет латинских.";
+
 QString otherNames(const ColumnNames& column)
 {
     return column.names.mid(1).join(QStringLiteral(", "));
@@ -61,6 +65,7 @@ QString spreadsheetHelp()
     for (const ColumnNames& column : tableColumns())
         lines.append(QStringLiteral("  %1 (или %2) — %3;")
                          .arg(column.names.first(), otherNames(column), QString::fromUtf8(column.holds)));
+    lines.append(QString::fromUtf8(kLoneAnswer));
     lines.append(QStringLiteral("Например:"));
     for (const QString& row : exampleTable())
         lines.append(QStringLiteral("  ") + row);
@@ -78,6 +83,8 @@ QString spreadsheetHelpForReadme()
     for (const ColumnNames& column : tableColumns())
         lines.append(QStringLiteral("| %1 | %2 | %3 |")
                          .arg(column.names.first(), otherNames(column), QString::fromUtf8(column.holds)));
+    lines.append(QString());
+    lines.append(QString::fromUtf8(kLoneAnswer));
     lines.append(QString());
     lines.append(QStringLiteral("```"));
     lines.append(exampleTable());

@@ -40,6 +40,11 @@ struct TableHeader {
 };
 
 // Reads the first row with text. Names count case, blanks, punctuation and ё/е alike.
+// A column named just «Ответ» (or «Answer») is the right answer's: a table that names its four
+// answers «Ответ А»…«Ответ Г» or «Ответ 1»…«Ответ 4» calls the right one so. When another
+// column says it in more words (Верный, Правильный, Right, Correct), «Ответ» is not taken and
+// the notes name it: which of the two the teacher meant cannot be known, and the longer name
+// says it plainly. Cyrillic А, В, С are Russian letters unless the header shows Latin ones.
 // `filled` says which columns hold text in some later row: a nameless one is named in the
 // notes only then. A row that names no column gives the columns in the order above.
 TableHeader readHeader(const QStringList& cells, const std::vector<bool>& filled);
