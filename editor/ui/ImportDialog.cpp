@@ -140,17 +140,24 @@ void ImportDialog::fillRows()
         for (const std::string& answer : row.record.answers)
             answers.append(qtext(answer));
         rows_->setItem(i, AnswersColumn, cell(answers.join(QStringLiteral(" / "))));
-        rows_->setItem(i, CorrectColumn, cell(correctLetter(row.record.answerLine)));
+        // The letter alone would mislead: a spreadsheet's Russian «В» is the game's C.
+        const std::optional<std::int16_t> right = answerNumber(row.record.answerLine);
+        const bool onAButton = right && *right >= 1 && *right <= 4;
+        rows_->setItem(i, CorrectColumn,
+                       cell(onAButton ? correctLetter(row.record.answerLine) + QStringLiteral(": ") +
+                                            answers.at(*right - 1)
+                                      : correctLetter(row.record.answerLine)));
         rows_->setItem(i, NotesColumn, cell(row.notes.join(u' ')));
         rows_->item(i, NotesColumn)->setToolTip(row.notes.join(u'\n'));
         if (row.hasError)
             for (int column = 0; column < kColumns; ++column)
                 rows_->item(i, column)->setBackground(QColor(0xFF, 0xE0, 0xE0));
     }
-    for (const Column narrow : {LineColumn, StepColumn, CorrectColumn})
+    for (const Column narrow : {LineColumn, StepColumn})
         rows_->horizontalHeader()->setSectionResizeMode(narrow, QHeaderView::ResizeToContents);
     rows_->horizontalHeader()->setSectionResizeMode(QuestionColumn, QHeaderView::Stretch);
     rows_->horizontalHeader()->setSectionResizeMode(AnswersColumn, QHeaderView::Stretch);
+    rows_->horizontalHeader()->setSectionResizeMode(CorrectColumn, QHeaderView::Stretch);
     rows_->horizontalHeader()->setSectionResizeMode(NotesColumn, QHeaderView::Stretch);
     rows_->verticalHeader()->hide();
 }
