@@ -11,4 +11,12 @@ bool questionFits(const QString& question);
 // An answer after its "A:" prefix on an answer button, wrapped at words.
 bool answerFits(const QString& answer);
 
+// Where a text is shown: the question's label or an answer's button.
+enum class TextPlace { Question, Answer };
+
+// How many characters at the end of the text the player will not see: all but the longest
+// beginning of it that fits. A character is what the player sees as one: a letter with its
+// accents, a character beyond U+FFFF (𝔸, an emoji) with its modifiers counts once.
+int hiddenCharacters(const QString& text, TextPlace place);
+
 }  // namespace kvardelon

@@ -16,6 +16,11 @@ namespace {
 constexpr char16_t kTypicalLetter = u'о';
 constexpr int kMostLettersCounted = 400;
 
+TextPlace placeOf(Captioned control)
+{
+    return control == Captioned::Label1 ? TextPlace::Question : TextPlace::Answer;
+}
+
 bool fits(const QString& text, Captioned control)
 {
     return control == Captioned::Label1 ? questionFits(text) : answerFits(text);
@@ -37,18 +42,9 @@ int largest(int low, int high, Test test)
 
 }  // namespace
 
-int hiddenCharacters(const QString& text, Captioned control)
-{
-    if (fits(text, control))
-        return 0;
-    const int shown = largest(0, static_cast<int>(text.size()),
-                              [&](int n) { return n == 0 || fits(text.left(n), control); });
-    return static_cast<int>(text.size()) - shown;
-}
-
 Room roomFor(const QString& text, Captioned control)
 {
-    if (const int hidden = hiddenCharacters(text, control); hidden > 0)
+    if (const int hidden = hiddenCharacters(text, placeOf(control)); hidden > 0)
         return {hidden, 0};
     const int more = largest(0, kMostLettersCounted, [&](int n) {
         return fits(text + QString(n, QChar(kTypicalLetter)), control);
@@ -68,7 +64,7 @@ check::Fits gameFits()
         constexpr qsizetype kMostRemembered = 200000;
         if (known->size() > kMostRemembered)
             known->clear();
-        const int hidden = hiddenCharacters(qtext(text), control);
+        const int hidden = hiddenCharacters(qtext(text), placeOf(control));
         known->insert(key, hidden);
         return hidden;
     };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BankCheck.h"
+#include "TextFit.h"
 #include "WindowOps.h"
 
 #include <QString>
@@ -16,9 +17,6 @@ struct Room {
 // control: Label1 for the question, Command1..Command4 for an answer (without its "A:").
 // Needs a running QGuiApplication.
 Room roomFor(const QString& text, Captioned control);
-
-// The characters at the end of the text that the player will not see.
-int hiddenCharacters(const QString& text, Captioned control);
 
 // The measure the checker takes, remembered text by text so that a recheck after one
 // keystroke measures one text anew.

@@ -19,30 +19,6 @@
 
 namespace {
 
-// How many characters of a text do not fit: all but the longest beginning of it that does.
-// Whether a beginning fits grows no better with its length, so halving the range finds it.
-int hiddenCharacters(const QString& text, bool (*fits)(const QString&))
-{
-    if (fits(text))
-        return 0;
-    // Where each character ends, in UTF-16 units: a character beyond U+FFFF takes two.
-    std::vector<qsizetype> ends;
-    for (qsizetype i = 0; i < text.size();) {
-        i += text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        ends.push_back(i);
-    }
-    std::size_t fitting = 0;  // characters
-    std::size_t notFitting = ends.size();
-    while (notFitting - fitting > 1) {
-        const std::size_t middle = (fitting + notFitting) / 2;
-        if (fits(text.left(ends[middle - 1])))
-            fitting = middle;
-        else
-            notFitting = middle;
-    }
-    return static_cast<int>(ends.size() - fitting);
-}
-
 // The arguments as UTF-8. Windows hands argv over in the ANSI code page, which loses the
 // letters it lacks (a Cyrillic folder on an English system), so its wide command line is read;
 // elsewhere a name's own bytes are passed on.
@@ -92,8 +68,9 @@ int main(int argc, char** argv)
 
     const auto fits = [](std::string_view text, kvardelon::Captioned control) {
         const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        return hiddenCharacters(shown, control == kvardelon::Captioned::Label1 ? kvardelon::questionFits
-                                                                                 : kvardelon::answerFits);
+        const auto place = control == kvardelon::Captioned::Label1 ? kvardelon::TextPlace::Question
+                                                                     : kvardelon::TextPlace::Answer;
+        return kvardelon::hiddenCharacters(shown, place);
     };
     const std::vector<std::string> arguments = argumentsOf(argc, argv);
     [[maybe_unused]] const Utf8Console console;
