@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 #include <vector>
 
@@ -87,6 +88,35 @@ int hiddenCharacters(const QString& text, TextPlace place)
             notFitting = middle;
     }
     return static_cast<int>(ends.size() - fitting);
+}
+
+TextLines linesOf(const QString& text, TextPlace place)
+{
+    const QRect area = areaOf(place);
+    const QFont font = defaultFont();
+    const QFontMetrics metrics(font);
+    TextLines lines;
+    // As many lines as the place holds whole, measured as the game measures what fits:
+    // n line breaks make n + 1 lines.
+    constexpr int kMostLines = 50;
+    while (lines.there < kMostLines && fits(QString(lines.there, QLatin1Char('\n')), area))
+        ++lines.there;
+    if (text.isEmpty())
+        return lines;
+    QTextLayout layout(shown(text, place), font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    double lastWidth = 0.0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        lastWidth = line.naturalTextWidth();
+        ++lines.used;
+    }
+    layout.endLayout();
+    lines.filled = lines.used - 1 + std::min(1.0, lastWidth / area.width());
+    return lines;
 }
 
 }  // namespace kvardelon

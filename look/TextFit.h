@@ -1,4 +1,4 @@
-// Whether a question or an answer fits its control in the game's own font.
+// Whether a question or an answer fits its control in the game's own font, and how much of it.
 #pragma once
 
 #include <QString>
@@ -18,5 +18,14 @@ enum class TextPlace { Question, Answer };
 // beginning of it that fits. A character is what the player sees as one: a letter with its
 // accents, a character beyond U+FFFF (𝔸, an emoji) with its modifiers counts once.
 int hiddenCharacters(const QString& text, TextPlace place);
+
+// How the text fills its place, wrapped as the game wraps it.
+struct TextLines {
+    int used = 0;          // lines the text takes
+    int there = 0;         // lines the place shows
+    double filled = 0.0;   // lines used, the last one by the part of its width it takes: never
+                           // less after a character is added at the end
+};
+TextLines linesOf(const QString& text, TextPlace place);
 
 }  // namespace kvardelon

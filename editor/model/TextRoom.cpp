@@ -1,8 +1,8 @@
-// Measuring texts by the game's own rule of what fits, a prefix at a time.
+// Measuring texts by the game's own rule of what fits.
 #include "TextRoom.h"
 
+#include "NumberWords.h"
 #include "QtText.h"
-#include "TextFit.h"
 
 #include <QHash>
 
@@ -12,44 +12,23 @@ namespace kvardelon::editor {
 
 namespace {
 
-// A letter of about the average width of Russian text.
-constexpr char16_t kTypicalLetter = u'о';
-constexpr int kMostLettersCounted = 400;
-
 TextPlace placeOf(Captioned control)
 {
     return control == Captioned::Label1 ? TextPlace::Question : TextPlace::Answer;
-}
-
-bool fits(const QString& text, Captioned control)
-{
-    return control == Captioned::Label1 ? questionFits(text) : answerFits(text);
-}
-
-// The largest n in [low, high] with test(n) true, test(low) being true.
-template <typename Test>
-int largest(int low, int high, Test test)
-{
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (test(middle))
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return low;
 }
 
 }  // namespace
 
 Room roomFor(const QString& text, Captioned control)
 {
-    if (const int hidden = hiddenCharacters(text, placeOf(control)); hidden > 0)
-        return {hidden, 0};
-    const int more = largest(0, kMostLettersCounted, [&](int n) {
-        return fits(text + QString(n, QChar(kTypicalLetter)), control);
-    });
-    return {0, more};
+    return {hiddenCharacters(text, placeOf(control)), linesOf(text, placeOf(control))};
+}
+
+QString roomText(const Room& room)
+{
+    if (room.hidden > 0)
+        return QStringLiteral("не видно %1").arg(counted(room.hidden, "знака", "знаков", "знаков"));
+    return QStringLiteral("%1 из %2").arg(counted(room.lines.used, "строка", "строки", "строк")).arg(room.lines.there);
 }
 
 check::Fits gameFits()

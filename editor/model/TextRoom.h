@@ -10,13 +10,16 @@
 namespace kvardelon::editor {
 
 struct Room {
-    int hidden = 0;  // characters at the end of the text the player will not see
-    int more = 0;    // about how many more letters fit; 0 when some are hidden
+    int hidden = 0;   // characters at the end of the text the player will not see
+    TextLines lines;  // how the text fills the control, wrapped as the game wraps it
 };
 
 // control: Label1 for the question, Command1..Command4 for an answer (without its "A:").
 // Needs a running QGuiApplication.
 Room roomFor(const QString& text, Captioned control);
+
+// What the author reads beside the field: «2 строки из 3», or «не видно 5 знаков».
+QString roomText(const Room& room);
 
 // The measure the checker takes, remembered text by text so that a recheck after one
 // keystroke measures one text anew.

@@ -13,7 +13,9 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -23,6 +25,9 @@ namespace {
 
 constexpr std::array<RecordField, 5> kTextFields{RecordField::Question, RecordField::AnswerA, RecordField::AnswerB,
                                                  RecordField::AnswerC, RecordField::AnswerD};
+
+// The bar of lines filled beside each field, in pixels.
+constexpr int kBarWidth = 48;
 
 std::size_t slot(RecordField field)
 {
@@ -38,13 +43,6 @@ QString fieldName(RecordField field)
 {
     return field == RecordField::Question ? QStringLiteral("Вопрос")
                                           : QStringLiteral("Ответ %1").arg(QChar(u'A' + static_cast<int>(field) - 1));
-}
-
-QString roomText(const Room& room)
-{
-    if (room.hidden > 0)
-        return QStringLiteral("не видно %1").arg(counted(room.hidden, "знака", "знаков", "знаков"));
-    return QStringLiteral("ещё ≈%1").arg(counted(room.more, "буква", "буквы", "букв"));
 }
 
 }  // namespace
@@ -91,6 +89,10 @@ QWidget* RecordForm::buildFields()
         edit->setPlaceholderText(fieldName(field));
         rooms_[slot(field)] = new QLabel(box);
         rooms_[slot(field)]->setAccessibleName(QStringLiteral("Место: ") + fieldName(field));
+        bars_[slot(field)] = new QProgressBar(box);
+        bars_[slot(field)]->setTextVisible(false);
+        bars_[slot(field)]->setFixedSize(kBarWidth, rooms_[slot(field)]->fontMetrics().height() / 2);
+        bars_[slot(field)]->setAccessibleName(QStringLiteral("Заполнено строк: ") + fieldName(field));
         fields_[slot(field)] = edit;
         // Every change, typed, pasted or set through the accessibility interface, reaches the bank;
         // only the form's own filling is left out.
@@ -102,7 +104,7 @@ QWidget* RecordForm::buildFields()
     auto* questionLabel = new QLabel(QStringLiteral("&Вопрос"), box);
     questionLabel->setBuddy(fields_[0]);
     grid->addWidget(questionLabel, 0, 0, 1, 2);
-    grid->addWidget(rooms_[0], 0, 2, Qt::AlignRight);
+    grid->addWidget(roomBox(RecordField::Question), 0, 2, Qt::AlignRight);
     grid->addWidget(fields_[0], 1, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Ответы"), box), 2, 1);
     for (int answer = 1; answer <= 4; ++answer) {
@@ -112,13 +114,24 @@ QWidget* RecordForm::buildFields()
         correctGroup_->addButton(radio, answer);
         grid->addWidget(radio, 2 + answer, 0);
         grid->addWidget(fields_.at(static_cast<std::size_t>(answer)), 2 + answer, 1);
-        grid->addWidget(rooms_.at(static_cast<std::size_t>(answer)), 2 + answer, 2);
+        grid->addWidget(roomBox(static_cast<RecordField>(answer)), 2 + answer, 2);
     }
     grid->setColumnStretch(1, 1);
     connect(correctGroup_, &QButtonGroup::idClicked, this, [this](int answer) {
         if (hasRecord())
             bank_.setCorrectAnswer(place_, answer);
     });
+    return box;
+}
+
+// A field's room: its words and its bar of lines filled, side by side.
+QWidget* RecordForm::roomBox(RecordField field)
+{
+    auto* box = new QWidget(rooms_[slot(field)]->parentWidget());
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(rooms_[slot(field)]);
+    row->addWidget(bars_[slot(field)], 0, Qt::AlignVCenter);
     return box;
 }
 
@@ -198,6 +211,8 @@ void RecordForm::edited(RecordField field, const QString& text)
 void RecordForm::showRoom(RecordField field)
 {
     QLabel* room = rooms_[slot(field)];
+    QProgressBar* bar = bars_[slot(field)];
+    bar->setVisible(hasRecord());
     if (!hasRecord()) {
         room->clear();
         return;
@@ -205,7 +220,16 @@ void RecordForm::showRoom(RecordField field)
     const Room measured = roomFor(fields_[slot(field)]->text(), controlOf(field));
     room->setText(roomText(measured));
     room->setStyleSheet(measured.hidden > 0 ? QStringLiteral("color: #B00020; font-weight: bold;") : QString());
-    room->setToolTip(QStringLiteral("Сколько места осталось на экране игры, измерено шрифтом игры."));
+    // The bar is as long as the lines there are; it fills as the text fills them, the last
+    // line by the part of it the text takes, and is full when something is hidden.
+    constexpr int kBarUnits = 100;
+    bar->setRange(0, std::max(1, measured.lines.there) * kBarUnits);
+    bar->setValue(measured.hidden > 0 ? bar->maximum()
+                                      : std::min(bar->maximum(), static_cast<int>(measured.lines.filled * kBarUnits)));
+    const QString tip = QStringLiteral("Сколько строк текст займёт на экране игры, измерено шрифтом игры.");
+    room->setToolTip(tip);
+    bar->setToolTip(tip);
+    bar->setAccessibleDescription(room->text());
 }
 
 // A field's findings in its tooltip and its description for the screen reader, and a

@@ -13,6 +13,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
+class QProgressBar;
 class QLineEdit;
 class QRadioButton;
 
@@ -41,6 +42,7 @@ public:
 
 private:
     QWidget* buildFields();
+    QWidget* roomBox(RecordField field);
     void edited(RecordField field, const QString& text);
     void fill();
     void showRoom(RecordField field);
@@ -53,6 +55,7 @@ private:
     bool filling_ = false;  // the fields are being set from the bank
     std::array<QLineEdit*, 5> fields_{};     // question, A..D
     std::array<QLabel*, 5> rooms_{};
+    std::array<QProgressBar*, 5> bars_{};
     std::array<QRadioButton*, 4> correct_{};
     QButtonGroup* correctGroup_ = nullptr;
     QLabel* correctTitle_ = nullptr;
