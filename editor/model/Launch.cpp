@@ -18,15 +18,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The main window's client area and its place on the screen, in pixels at 96 dots per inch.
-constexpr int kWindowLeft = 2250 / 15;
-constexpr int kWindowTop = 1065 / 15;
+// The main window's client area, in pixels at 96 dots per inch; the game's other windows are
+// smaller both ways (the windows' layout test pins every size).
 constexpr int kWindowWidth = 7095 / 15;
 constexpr int kWindowHeight = 7110 / 15;
-// Room for the title bar above the client area.
-constexpr int kTitleBar = 32;
-// How much of the screen the window may take.
-constexpr double kFilled = 0.92;
+// Room for the frame the desktop draws around it, in the screen's pixels (a frame is not
+// scaled with the window): a title bar above, a border on each side.
+constexpr int kFrameAcross = 2 * 8;
+constexpr int kFrameDown = 40;
 
 bool isProgram(const QString& path)
 {
@@ -67,29 +66,39 @@ PlayFolder playFolder(const fs::path& dataFolder, const fs::path& cacheFolder)
     return {folder, {}};
 }
 
-double projectorScale(QSize screen)
+double projectorScale(QSize available)
 {
-    const double across = kFilled * screen.width() / (kWindowLeft + kWindowWidth);
-    const double down = kFilled * screen.height() / (kWindowTop + kTitleBar + kWindowHeight);
-    // Whole hundredths, never below the window's own size.
+    const double across = static_cast<double>(available.width() - kFrameAcross) / kWindowWidth;
+    const double down = static_cast<double>(available.height() - kFrameDown) / kWindowHeight;
+    // Whole hundredths, rounded down, so that the window's size in pixels stays within.
     return std::max(1.0, std::floor(std::min(across, down) * 100.0) / 100.0);
 }
 
-QString startGame(const QString& program, const fs::path& folder, std::optional<double> scale)
+QProcessEnvironment gameEnvironment(std::optional<double> scale)
 {
-    if (program.isEmpty())
-        return QStringLiteral("Игра не найдена: рядом с редактором нет программы kvardelon, нет её и в PATH. "
-                              "Установите игру вместе с редактором.");
-    QProcess game;
-    game.setProgram(program);
-    game.setWorkingDirectory(pathText(folder));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (scale) {
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(*scale, 'f', 2));
         // The factor given is the whole of it: no rounding of the screen's own on top.
         environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
     }
-    game.setProcessEnvironment(environment);
+    return environment;
+}
+
+QString gameNotFound()
+{
+    return QStringLiteral("Игра не найдена: рядом с редактором нет программы kvardelon, нет её и в PATH. "
+                          "Установите игру вместе с редактором.");
+}
+
+QString startGame(const QString& program, const fs::path& folder)
+{
+    if (program.isEmpty())
+        return gameNotFound();
+    QProcess game;
+    game.setProgram(program);
+    game.setWorkingDirectory(pathText(folder));
+    game.setProcessEnvironment(gameEnvironment(std::nullopt));
     if (!game.startDetached())
         return QStringLiteral("Не удалось запустить игру %1: %2").arg(program, game.errorString());
     return {};

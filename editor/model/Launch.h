@@ -1,6 +1,7 @@
-// Starting the game on the open bank, on the desktop or filling a projector's screen.
+// Starting the game on the open bank, and the size it takes on a projector's screen.
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QSize>
 #include <QString>
 
@@ -22,12 +23,20 @@ struct PlayFolder {
 };
 PlayFolder playFolder(const std::filesystem::path& dataFolder, const std::filesystem::path& cacheFolder);
 
-// The scale factor at which the game's main window, at its place on the screen, fills
-// most of a screen of this size (in the screen's own pixels, before any scaling).
-double projectorScale(QSize screen);
+// The largest scale factor, in whole hundredths and at least 1, at which the game's main
+// window with its frame fits a screen whose free area (without its task bars) is this size, in
+// the screen's own pixels. The game moves a window that would leave the screen back onto it,
+// and every other window of the game is smaller than the main one, so all of them fit too.
+double projectorScale(QSize available);
 
-// Starts the game apart from the editor, in the folder given; with a scale factor, the
-// toolkit draws every window that much larger. Empty on success, else the reason.
-QString startGame(const QString& program, const std::filesystem::path& folder, std::optional<double> scale);
+// The game's environment: the editor's own, and with a scale factor, that factor for every
+// window of the game.
+QProcessEnvironment gameEnvironment(std::optional<double> scale);
+
+// What the author reads when findGame found nothing.
+QString gameNotFound();
+
+// Starts the game apart from the editor, in the folder given. Empty on success, else the reason.
+QString startGame(const QString& program, const std::filesystem::path& folder);
 
 }  // namespace kvardelon::editor

@@ -5,6 +5,8 @@
 #include "DiskWatch.h"
 #include "FindBar.h"
 #include "FindingsView.h"
+#include "ProjectorPlay.h"
+#include "ProjectorStage.h"
 #include "QtText.h"
 #include "RecordForm.h"
 #include "RecordList.h"
@@ -72,6 +74,16 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
     summary_->setAccessibleName(QStringLiteral("Итог проверки"));
     statusBar()->addPermanentWidget(summary_);
     disk_ = new DiskWatch(bank_, this);
+    stage_ = std::make_unique<ProjectorStage>(*this, [this] {
+        if (confirm(*questions_, {.kind = Question::Kind::Question,
+                                  .title = QStringLiteral("Игра на проекторе"),
+                                  .text = QStringLiteral("Закончить игру и вернуться в редактор?"),
+                                  .buttons = {QStringLiteral("Закончить игру"), QStringLiteral("Продолжить игру")},
+                                  .defaultButton = 1}))
+            projector_->stop();
+    });
+    projector_ = new ProjectorPlay(*stage_, this);
+    connect(projector_, &ProjectorPlay::ended, this, &EditorWindow::projectorEnded);
 
     connect(start_, &StartPage::newBank, this, &EditorWindow::newBank);
     connect(start_, &StartPage::openBank, this, &EditorWindow::openBank);
@@ -100,7 +112,10 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
     updateActions();
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    delete projector_;  // ends a game still running while its stage is still there
+}
 
 void EditorWindow::setQuestions(std::unique_ptr<Questions> questions)
 {

@@ -22,6 +22,8 @@ namespace kvardelon::editor {
 class DiskWatch;
 class FindBar;
 class FindingsView;
+class ProjectorPlay;
+class ProjectorStage;
 class RecordForm;
 class RecordList;
 class StartPage;
@@ -95,7 +97,8 @@ private:
     Place current() const;
     // Asks about unsaved changes before they would be lost; false to stay.
     bool maybeSave(const QString& question);
-    void launch(std::optional<double> scale);
+    void launch(bool onProjector);
+    void projectorEnded(const QString& problem);
     // Asks which of a full step's ten gives up its place to a question coming there.
     void arriveOnFullStep(const Arrival& arrival, int offered);
 
@@ -116,6 +119,8 @@ private:
     std::vector<int> diskSteps_;
     QLabel* summary_ = nullptr;
     std::map<QString, QAction*> actions_;
+    std::unique_ptr<ProjectorStage> stage_;
+    ProjectorPlay* projector_ = nullptr;
 };
 
 }  // namespace kvardelon::editor

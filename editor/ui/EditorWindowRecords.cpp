@@ -6,6 +6,8 @@
 #include "FullStepDialog.h"
 #include "HelpWindow.h"
 #include "Launch.h"
+#include "ProjectorPlay.h"
+#include "ProjectorStage.h"
 #include "QtText.h"
 #include "RecordForm.h"
 #include "RecordList.h"
@@ -146,18 +148,18 @@ void EditorWindow::moveToStep(Place from, int step)
 
 void EditorWindow::play()
 {
-    launch(std::nullopt);
+    launch(false);
 }
 
 void EditorWindow::playOnProjector()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
-    launch(projectorScale(pixels));
+    launch(true);
 }
 
-void EditorWindow::launch(std::optional<double> scale)
+void EditorWindow::launch(bool onProjector)
 {
+    if (projector_->isRunning())
+        return;
     if (!bank_.isModified() &&
         !acceptErrors(*questions_, *check_, QStringLiteral("Всё равно играть"), [this] { fillToTen(); }))
         return;
@@ -176,15 +178,28 @@ void EditorWindow::launch(std::optional<double> scale)
         toPath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     const PlayFolder folder = playFolder(bank_.folder(), cache);
     QString error = folder.error;
+    const QString game = findGame(QCoreApplication::applicationDirPath());
+    if (error.isEmpty() && onProjector) {
+        // The game at its largest on the screen it opens on, the backdrop over that screen.
+        QScreen* screen = projectorScreen(this->screen());
+        stage_->setScreen(screen);
+        projector_->start(game, folder.folder,
+                          projectorScale(screen->availableGeometry().size() * screen->devicePixelRatio()));
+        return;
+    }
     if (error.isEmpty())
-        error = startGame(findGame(QCoreApplication::applicationDirPath()), folder.folder, scale);
+        error = startGame(game, folder.folder);
     if (!error.isEmpty()) {
         tell(*questions_, Question::Kind::Warning, QStringLiteral("Игра не запущена"), error);
         return;
     }
-    statusBar()->showMessage(scale ? QStringLiteral("Игра запущена в масштабе %1.").arg(*scale, 0, 'f', 2)
-                                   : QStringLiteral("Игра запущена."),
-                             kStatusMilliseconds);
+    statusBar()->showMessage(QStringLiteral("Игра запущена."), kStatusMilliseconds);
+}
+
+void EditorWindow::projectorEnded(const QString& problem)
+{
+    if (!problem.isEmpty())
+        tell(*questions_, Question::Kind::Warning, QStringLiteral("Игра на проекторе"), problem);
 }
 
 void EditorWindow::showHelp()

@@ -1,0 +1,88 @@
+// A dark backdrop behind the game, and the editor out of its way.
+#include "ProjectorStage.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QScreen>
+
+namespace kvardelon::editor {
+
+namespace {
+
+// Where the game's main window stands on its screen at any scale, in the desktop's pixels:
+// a little way in from the top left corner.
+constexpr QPoint kGamePlace(150, 71);
+
+}  // namespace
+
+Backdrop::Backdrop(QScreen* screen)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QStringLiteral("Кварделон на проекторе"));
+    setAccessibleName(QStringLiteral("Фон игры на проекторе"));
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(0x10, 0x10, 0x18));
+    setPalette(dark);
+    setAutoFillBackground(true);
+    if (screen != nullptr) {
+        setScreen(screen);
+        setGeometry(screen->geometry());
+    }
+}
+
+void Backdrop::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        emit endAsked();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void Backdrop::closeEvent(QCloseEvent* event)
+{
+    // It goes when the game goes; closing it while the game runs is a wish to end the game.
+    event->ignore();
+    emit endAsked();
+}
+
+ProjectorStage::~ProjectorStage()
+{
+    delete backdrop_.data();
+}
+
+void ProjectorStage::cover()
+{
+    delete backdrop_.data();
+    backdrop_ = new Backdrop(screen_);
+    QObject::connect(backdrop_, &Backdrop::endAsked, backdrop_, [this] { endAsked_(); });
+    // Never raised and never given the focus by the editor: only shown before the game's
+    // windows, so that they stand above it.
+    backdrop_->showFullScreen();
+    // Hidden, not minimised: a minimised window still shows in the task bar. A hidden window
+    // keeps its place, size and state for when it is shown again.
+    editorState_ = editor_.windowState();
+    editor_.hide();
+}
+
+void ProjectorStage::uncover()
+{
+    delete backdrop_.data();
+    editor_.show();
+    if (editor_.windowState() != editorState_)
+        editor_.setWindowState(editorState_);
+    editor_.raise();
+    editor_.activateWindow();
+}
+
+QScreen* projectorScreen(QScreen* editorScreen)
+{
+    if (editorScreen != nullptr && editorScreen->geometry().contains(kGamePlace))
+        return editorScreen;
+    QScreen* game = QGuiApplication::screenAt(kGamePlace);
+    return game != nullptr ? game : QGuiApplication::primaryScreen();
+}
+
+}  // namespace kvardelon::editor
