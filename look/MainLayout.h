@@ -1,4 +1,4 @@
-// Where the main window's question and answers stand, in twips.
+// Where the main window stands, and its question and answers in it, in twips.
 #pragma once
 
 #include "Toolkit.h"
@@ -6,6 +6,10 @@
 #include <array>
 
 namespace kvardelon {
+
+// The main window's client area, at its top left on the screen: the largest of the game's
+// windows, and the one the editor sizes a projector's game by.
+inline constexpr Twips kMainWindowPlace{2250, 1065, 7095, 7110};
 
 // Where the question and the four answers stand: every text of a bank must fit them.
 inline constexpr Twips kQuestionPlace{120, 4560, 5535, 735};

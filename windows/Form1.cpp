@@ -43,8 +43,8 @@ QByteArray labelName(int number)
 
 Form1::Form1(Forms& forms, QuestionBank bank)
     : Form({.title = QStringLiteral("Кварделон"),
-            .clientTwips = {7095, 7110},
-            .placeTwips = QPoint(2250, 1065),
+            .clientTwips = {kMainWindowPlace.width, kMainWindowPlace.height},
+            .placeTwips = QPoint(kMainWindowPlace.left, kMainWindowPlace.top),
             .closeButton = true,
             .icon = gameIcon()}),
       forms_(forms), game_(*this, forms.random, std::move(bank))

@@ -1,6 +1,7 @@
 // Finding the game, the folder to start it in, and the size to start it at.
 #include "Launch.h"
 
+#include "MainLayout.h"
 #include "QtText.h"
 
 #include <QDir>
@@ -18,10 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The main window's client area, in pixels at 96 dots per inch; the game's other windows are
-// smaller both ways (the windows' layout test pins every size).
-constexpr int kWindowWidth = 7095 / 15;
-constexpr int kWindowHeight = 7110 / 15;
 // Room for the frame the desktop draws around it, in the screen's pixels (a frame is not
 // scaled with the window): a title bar above, a border on each side.
 constexpr int kFrameAcross = 2 * 8;
@@ -68,8 +65,11 @@ PlayFolder playFolder(const fs::path& dataFolder, const fs::path& cacheFolder)
 
 double projectorScale(QSize available)
 {
-    const double across = static_cast<double>(available.width() - kFrameAcross) / kWindowWidth;
-    const double down = static_cast<double>(available.height() - kFrameDown) / kWindowHeight;
+    // The main window's client area at 96 dots per inch; the game's other windows are smaller
+    // both ways (the windows' layout test pins every size).
+    const QSize window = kMainWindowPlace.pixels().size();
+    const double across = static_cast<double>(available.width() - kFrameAcross) / window.width();
+    const double down = static_cast<double>(available.height() - kFrameDown) / window.height();
     // Whole hundredths, rounded down, so that the window's size in pixels stays within.
     return std::max(1.0, std::floor(std::min(across, down) * 100.0) / 100.0);
 }

@@ -1,6 +1,8 @@
 // A dark backdrop behind the game, and the editor out of its way.
 #include "ProjectorStage.h"
 
+#include "MainLayout.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -8,14 +10,6 @@
 #include <QScreen>
 
 namespace kvardelon::editor {
-
-namespace {
-
-// Where the game's main window stands on its screen at any scale, in the desktop's pixels:
-// a little way in from the top left corner.
-constexpr QPoint kGamePlace(150, 71);
-
-}  // namespace
 
 Backdrop::Backdrop(QScreen* screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
@@ -79,9 +73,11 @@ void ProjectorStage::uncover()
 
 QScreen* projectorScreen(QScreen* editorScreen)
 {
-    if (editorScreen != nullptr && editorScreen->geometry().contains(kGamePlace))
+    // The main window's place is in from the top left corner whatever the scale.
+    const QPoint gamePlace = kMainWindowPlace.pixels().topLeft();
+    if (editorScreen != nullptr && editorScreen->geometry().contains(gamePlace))
         return editorScreen;
-    QScreen* game = QGuiApplication::screenAt(kGamePlace);
+    QScreen* game = QGuiApplication::screenAt(gamePlace);
     return game != nullptr ? game : QGuiApplication::primaryScreen();
 }
 
