@@ -2,6 +2,7 @@
 #include "ProjectorStage.h"
 
 #include "MainLayout.h"
+#include "Toolkit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -17,8 +18,9 @@ Backdrop::Backdrop(QScreen* screen)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QStringLiteral("Кварделон на проекторе"));
     setAccessibleName(QStringLiteral("Фон игры на проекторе"));
+    // The game's own background: its windows seem to fill the wall.
     QPalette dark = palette();
-    dark.setColor(QPalette::Window, QColor(0x10, 0x10, 0x18));
+    dark.setColor(QPalette::Window, kBackground);
     setPalette(dark);
     setAutoFillBackground(true);
     if (screen != nullptr) {
