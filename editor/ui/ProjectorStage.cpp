@@ -16,6 +16,8 @@ Backdrop::Backdrop(QScreen* screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // While it is the only window shown, its going away must not end the editor.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Кварделон на проекторе"));
     setAccessibleName(QStringLiteral("Фон игры на проекторе"));
     // The game's own background: its windows seem to fill the wall.
@@ -65,8 +67,8 @@ void ProjectorStage::cover()
 
 void ProjectorStage::uncover()
 {
-    delete backdrop_.data();
     editor_.show();
+    delete backdrop_.data();
     if (editor_.windowState() != editorState_)
         editor_.setWindowState(editorState_);
     editor_.raise();
