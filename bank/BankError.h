@@ -1,4 +1,6 @@
-// The one fatal error of the question bank: which file, which line, what is wrong.
+// The one fatal error of the question bank, as a value: what is wrong, in which file, at
+// which line, with the numbers that say more. The sentences a person reads are written
+// above this library, in one place (game/BankErrorText.h).
 #pragma once
 
 #include <filesystem>
@@ -31,6 +33,7 @@ public:
         std::string text;      // AnswerOutOfRange: the line as read
     };
 
+    // what() is a short technical line for logs ("too-short data/qw2.txt:6"), never shown.
     explicit BankError(Details details);
 
     Reason reason() const { return details_.reason; }
@@ -42,6 +45,9 @@ public:
 private:
     Details details_;
 };
+
+// "missing-folder", "too-short", ...: the reason's stable ASCII name.
+const char* reasonName(BankError::Reason reason);
 
 // The longest line a bank file may hold, in bytes.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;

@@ -6,6 +6,7 @@
 // the load showed. Anything but the bank's own error, or any difference from the plain
 // reading below, stops the run; so does any fault of the writer (WriterRoundTrip.h).
 #include "BankError.h"
+#include "BankErrorText.h"
 #include "Lifelines.h"
 #include "QuestionBank.h"
 #include "WriterRoundTrip.h"
@@ -360,7 +361,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         actual.reason = error.reason();
         actual.line = error.line();
         actual.text = error.details().text;
-        const std::string message = error.what();
+        const std::string message = bankErrorText(error.details());
         if (fromUtf8(message) != message)
             fault("the error's message is not well-formed UTF-8: " + message);
     }

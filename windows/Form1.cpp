@@ -9,6 +9,7 @@
 #include "Toolkit.h"
 
 #include "BankError.h"
+#include "BankErrorText.h"
 #include "Ladder.h"
 
 #include <QLabel>
@@ -120,7 +121,7 @@ void Form1::guarded(Step step)
     try {
         step();
     } catch (const BankError& error) {
-        forms_.fatal(QString::fromUtf8(error.what()));
+        forms_.fatal(QString::fromStdString(bankErrorText(error.details())));
     }
 }
 

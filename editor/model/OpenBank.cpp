@@ -3,6 +3,7 @@
 
 #include "BankCheck.h"
 #include "BankError.h"
+#include "BankErrorText.h"
 #include "BankFiles.h"
 #include "Edits.h"
 #include "QtText.h"
@@ -37,7 +38,7 @@ StepFile readStep(const fs::path& folder, int step)
         read.onDisk = newBankFile();
         read.existed = error.reason() != BankError::Reason::MissingFile &&
                        error.reason() != BankError::Reason::MissingFolder;
-        read.readError = QString::fromUtf8(error.what());
+        read.readError = QString::fromStdString(bankErrorInPlainWords(error.details()));
         if (error.reason() == BankError::Reason::MissingFile)
             read.readError += QString::fromStdString(check::misnamedFileAdvice(read.path));
     }

@@ -161,34 +161,5 @@ INSTANTIATE_TEST_SUITE_P(AnswerNumber, SixthLines,
                                            SixthLine{"123456789012345678901234567890", std::nullopt},
                                            SixthLine{"\xEF\xBC\x93", 0}));
 
-TEST(BankError, messagesNameTheFileTheLineAndWhatIsWrong)
-{
-    const BankError shortFile({.reason = BankError::Reason::TooShort,
-                               .file = "data/qw7.txt",
-                               .step = 7,
-                               .line = 38,
-                               .record = 7,
-                               .missingLines = 4});
-    EXPECT_STREQ(shortFile.what(),
-                 "Файл вопросов для ступени 7 (data/qw7.txt) кончается на строке 38, "
-                 "а вопросу № 7 нужно ещё 4 строки.");
-
-    const BankError empty({.reason = BankError::Reason::TooShort,
-                           .file = "data/qw2.txt",
-                           .step = 2,
-                           .record = 1,
-                           .missingLines = 6});
-    EXPECT_STREQ(empty.what(), "Файл вопросов для ступени 2 (data/qw2.txt) пуст, а вопросу № 1 нужно ещё 6 строк.");
-
-    const BankError outOfRange({.reason = BankError::Reason::AnswerOutOfRange,
-                                .file = "data/qw3.txt",
-                                .step = 3,
-                                .line = 12,
-                                .text = std::string(100, '9')});
-    const std::string message = outOfRange.what();
-    EXPECT_NE(message.find("строка 12"), std::string::npos);
-    EXPECT_NE(message.find("«" + std::string(40, '9') + "…»"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace kvardelon::test

@@ -67,16 +67,6 @@ struct Misbehaviour {
 
 using Outcome = std::variant<Shown, Failure, Misbehaviour>;
 
-std::string reasonName(Reason reason)
-{
-    static constexpr std::array<const char*, 9> kNames = {
-        "MissingFolder", "MissingFile", "NotRegularFile", "CannotOpen",
-        "ReadFailed",    "TooShort",    "LineTooLong",    "AnswerOutOfRange",
-        "FileTooLarge",
-    };
-    return kNames.at(static_cast<std::size_t>(reason));
-}
-
 // Long captions are cut so that a failure stays readable.
 std::string shortened(const std::string& text)
 {
@@ -92,7 +82,7 @@ void PrintTo(const Shown& shown, std::ostream* out)
 
 void PrintTo(const Refused& refused, std::ostream* out)
 {
-    *out << reasonName(refused.reason) << " at line " << refused.line;
+    *out << kvardelon::reasonName(refused.reason) << " at line " << refused.line;
 }
 
 // The question record `question` with its answers "<question> a" to "<question> d".

@@ -3,6 +3,7 @@
 #include "PathText.h"
 
 #include "BankError.h"
+#include "BankErrorText.h"
 #include "BankFiles.h"
 #include "FileNames.h"
 #include "FileParts.h"
@@ -41,11 +42,8 @@ Loaded read(const fs::path& file, int step)
     try {
         return {parseBankFile(readBankFileBytes(file, step)), file, std::nullopt, std::nullopt};
     } catch (const BankError& error) {
-        std::string message = error.what();
-        // A file whose name says no step is for no step in particular.
-        if (const std::size_t at = message.find(" для ступени 0"); step == 0 && at != std::string::npos)
-            message.erase(at, std::string_view(" для ступени 0").size());
-        return {std::nullopt, file, Finding{Problem::CannotOpen, file, step, 0, Field::None, 0, message},
+        return {std::nullopt, file,
+                Finding{Problem::CannotOpen, file, step, 0, Field::None, 0, bankErrorText(error.details())},
                 error.reason()};
     }
 }
