@@ -161,6 +161,12 @@ INSTANTIATE_TEST_SUITE_P(
                    Problem::EqualAnswers, 4, "совпадает с ответом A (строка 2)"},
         BrokenFile{"questionFromStep1", withRecord(6, record("q1-7", 1)), Problem::RepeatedQuestion, 31,
                    "qw1.txt:37"},
+        // A keyboard left in the Latin layout: "Cосна" begins with the Latin C.
+        BrokenFile{"latinLetterInARussianWord", "\xEF\xBB\xBF" + withRecord(2, lines({"Где растёт Cосна?", "a", "b", "c", "d", "1"})),
+                   Problem::MixedLetters, 7, "латинская буква C в русском слове «Cосна»"},
+        BrokenFile{"latinLettersInTwoWordsOfAnAnswer",
+                   "\xEF\xBB\xBF" + withRecord(2, lines({"q3-2", "Кaкое-то Pябоe", "b", "c", "d", "1"})),
+                   Problem::MixedLetters, 8, "«Кaкое» (a), «Pябоe» (P, e)"},
         BrokenFile{"eleventhRecord", records(3, 1, 11), Problem::RecordsAfterTenth, 61, "десяти"},
         // A line added or lost inside a record moves all below: told once, where it happened.
         BrokenFile{"blankLineBetweenRecords", records(3, 1, 4) + "\r\n" + records(3, 5, 10), Problem::ShiftedLines,
@@ -209,6 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
         CleanFile{"tabInAQuestion", withRecord(5, record("q3-5\tand more", 1))},
         CleanFile{"utf8WithMark", "\xEF\xBB\xBF" + kUtf8Records},
         CleanFile{"utf8WithoutMark", kUtf8Records},
+        // Latin words and letters of their own beside Russian ones are meant.
+        CleanFile{"latinWordsBesideRussianOnes",
+                  "\xEF\xBB\xBF" + withRecord(5, lines({"Что значит Wi-Fi в слове «Wi-Fi-роутер»?", "витамин C",
+                                                          "DNA и РНК", "3D-очки", "XIX век", "1"}))},
         // "Рёв" in windows-1251 holds D0 B8, which is "и" in UTF-8: one pair among many letters.
         CleanFile{"windows1251WithAUtf8LookingPair",
                   withRecord(5, record("\xD0\xB8\xE2 \xEC\xEE\xF0\xFF \xE8 \xF8\xF2\xEE\xF0\xEC\xE0", 1))}),

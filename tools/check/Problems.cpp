@@ -35,6 +35,7 @@ constexpr std::array kProblems{
                 "текст после десятой записи, которого игра не покажет"},
     ProblemInfo{Problem::TooLongToShow, "too-long-to-show", W,
                 "вопрос или ответ не помещается в своё место в окне игры"},
+    ProblemInfo{Problem::MixedLetters, "mixed-letters", W, "латинские буквы в русском слове («Cосна» с латинской C)"},
 };
 
 // The table is indexed by the enum: each row must sit at its problem's place.
@@ -47,7 +48,7 @@ constexpr bool inEnumOrder()
     return true;
 }
 static_assert(inEnumOrder());
-static_assert(kProblems.back().problem == Problem::TooLongToShow, "a problem is missing from the table");
+static_assert(kProblems.back().problem == Problem::MixedLetters, "a problem is missing from the table");
 
 }  // namespace
 

@@ -28,6 +28,7 @@ enum class Problem {
     RepeatedQuestion,
     RecordsAfterTenth,
     TooLongToShow,
+    MixedLetters,
 };
 
 struct ProblemInfo {
