@@ -2,6 +2,7 @@
 #include "FindBar.h"
 
 #include "QtText.h"
+#include "SearchText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,11 +17,12 @@ std::vector<Match> findInBank(const OpenBank& bank, const QString& text)
     std::vector<Match> found;
     if (text.isEmpty() || !bank.isOpen())
         return found;
+    const QString searched = searchForm(text);
     for (int step = 1; step <= kSteps; ++step)
         for (int record = 0; record < bank.recordCount(step); ++record)
             for (const RecordField field : {RecordField::Question, RecordField::AnswerA, RecordField::AnswerB,
                                             RecordField::AnswerC, RecordField::AnswerD})
-                if (qtext(fieldText(bank.record({step, record}), field)).contains(text, Qt::CaseInsensitive))
+                if (searchForm(qtext(fieldText(bank.record({step, record}), field))).contains(searched))
                     found.push_back({{step, record}, field});
     return found;
 }

@@ -17,7 +17,8 @@ struct Match {
     RecordField field;
 };
 
-// Every field holding the text, regardless of case, step by step in record order.
+// Every field holding the text, regardless of case and of Latin letters typed inside Russian
+// words (searchForm), step by step in record order.
 std::vector<Match> findInBank(const OpenBank& bank, const QString& text);
 
 class FindBar : public QWidget {
