@@ -2,13 +2,11 @@
 #include "Desktop.h"
 #include "EditorWindow.h"
 #include "QtText.h"
+#include "RussianQt.h"
 #include "Toolkit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstring>
 
@@ -20,21 +18,6 @@ bool asksForHelp(int argc, char** argv)
         if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0)
             return true;
     return false;
-}
-
-// The editor speaks Russian whatever the desktop's language: Qt's own dialogs too, where
-// their translation is installed.
-void speakRussian(QApplication& app)
-{
-    auto* translator = new QTranslator(&app);
-    // On Windows the translation is carried inside the program, which has no Qt beside it.
-    for (const QString& folder : {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
-        if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
-            QApplication::installTranslator(translator);
-            break;
-        }
-    }
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
 }  // namespace
@@ -51,7 +34,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Редактор вопросов Кварделона"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kvardelon.Kvardelon.Editor"));
     QApplication::setWindowIcon(kvardelon::gameIcon());
-    speakRussian(app);
+    kvardelon::editor::speakRussian(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Редактор банка вопросов игры Кварделон."));

@@ -4,9 +4,12 @@
 #include "LiveCheck.h"
 #include "OpenBank.h"
 #include "QtText.h"
+#include "RussianQt.h"
 #include "ScratchBank.h"
 #include "SearchText.h"
 
+#include <QFileIconProvider>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kvardelon;
@@ -39,6 +42,14 @@ private slots:
         QFETCH(QString, searched);
         QFETCH(bool, found);
         QCOMPARE(searchForm(field).contains(searchForm(searched)), found);
+    }
+
+    // Qt's own translation leaves "Folder" in every row of a file dialog's list.
+    void aFileDialogCallsAFolderAFolderInRussian()
+    {
+        speakRussian(*QCoreApplication::instance());
+        const QTemporaryDir folder;
+        QCOMPARE(QFileIconProvider().type(QFileInfo(folder.path())), QStringLiteral("Папка"));
     }
 
     void theFindBarFindsAWordTypedWithALatinLetter()
