@@ -103,29 +103,29 @@ std::string bankErrorInPlainWords(const BankError::Details& d)
     const std::string inQuestion = "в вопросе № " + std::to_string(d.line > 0 ? (d.line - 1) / kLinesPerRecord + 1 : 1);
     switch (d.reason) {
     case Reason::MissingFolder:
-        return "Папки банка больше нет на диске: её удалили, переименовали или отключили диск.";
+        return "папки банка больше нет на диске: её удалили, переименовали или отключили диск.";
     case Reason::MissingFile:
-        return "Вопросов этой ступени нет в папке банка.";
+        return "вопросов этой ступени нет в папке банка.";
     case Reason::NotRegularFile:
-        return "На месте вопросов этой ступени в папке банка лежит не файл, а папка, устройство или ссылка в "
+        return "на месте вопросов этой ступени в папке банка лежит не файл, а папка, устройство или ссылка в "
                "никуда: игра не сможет их прочесть.";
     case Reason::CannotOpen:
-        return "Вопросы этой ступени не удаётся открыть: нет прав на чтение.";
+        return "вопросы этой ступени не удаётся открыть: нет прав на чтение.";
     case Reason::ReadFailed:
-        return "Вопросы этой ступени не удалось дочитать: диск сообщил об ошибке.";
+        return "вопросы этой ступени не удалось дочитать: диск сообщил об ошибке.";
     case Reason::TooShort:
-        return d.line == 0 ? "На этой ступени нет ни одного вопроса."
-                           : "У вопроса № " + std::to_string(d.record) + " нет " + missingParts(d.missingLines) + ".";
+        return d.line == 0 ? "на этой ступени нет ни одного вопроса."
+                           : "у вопроса № " + std::to_string(d.record) + " нет " + missingParts(d.missingLines) + ".";
     case Reason::LineTooLong:
-        return "Текст " + inQuestion + " длиннее, чем игра может прочесть.";
+        return "текст " + inQuestion + " длиннее, чем игра может прочесть.";
     case Reason::AnswerOutOfRange:
-        return "Номер правильного ответа «" + excerpt(d.text) + "» " + inQuestion +
+        return "номер правильного ответа «" + excerpt(d.text) + "» " + inQuestion +
                " слишком велик: игра не сможет его прочесть.";
     case Reason::FileTooLarge:
-        return "Вопросы этой ступени занимают больше " + std::to_string(kMaxBankFileBytes / (1024 * 1024)) +
+        return "вопросы этой ступени занимают больше " + std::to_string(kMaxBankFileBytes / (1024 * 1024)) +
                " МБ: такой большой файл игра не читает.";
     }
-    return "Вопросы этой ступени не удаётся прочитать.";
+    return "вопросы этой ступени не удаётся прочитать.";
 }
 
 }  // namespace kvardelon

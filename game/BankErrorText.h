@@ -14,8 +14,8 @@ namespace kvardelon {
 std::string bankErrorText(const BankError::Details& error);
 
 // As the editor tells an author, who sees steps and questions: no file name, no line, no
-// byte. The step is said around it ("Ступень 7: …"), so the sentence leaves it out.
-// "У вопроса № 7 нет ответов B, C, D и номера правильного ответа."
+// byte. The step is said before it ("Ступень 7: …"), so the sentence leaves it out and
+// begins in lower case: "у вопроса № 7 нет ответов B, C, D и номера правильного ответа."
 std::string bankErrorInPlainWords(const BankError::Details& error);
 
 }  // namespace kvardelon

@@ -124,7 +124,7 @@ void judge(std::vector<ImportRow>& rows, const check::Fits& fits)
                 if (finding.record < 1 || finding.problem == check::Problem::BadAnswerNumber)
                     continue;  // the file as a whole is not the row's; a bad answer is said already
                 ImportRow& row = *stepRows[first + static_cast<std::size_t>(finding.record - 1)];
-                row.notes.append(qtext(finding.message));
+                row.notes.append(qtext(check::plainMessage(finding)));
                 row.hasError = row.hasError || check::info(finding.problem).severity == check::Severity::Error;
             }
         }

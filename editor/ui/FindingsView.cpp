@@ -22,10 +22,8 @@ enum Role { StepRole = Qt::UserRole, RecordRole, FieldRole };
 QString findingText(const check::Finding& finding)
 {
     const QString where = finding.record > 0 ? QStringLiteral("Ступень %1, вопрос %2").arg(finding.step).arg(finding.record)
-                                             : QStringLiteral("Ступень %1, файл %2")
-                                                   .arg(finding.step)
-                                                   .arg(pathText(finding.file.filename()));
-    return where + QStringLiteral(": ") + qtext(finding.message);
+                                             : QStringLiteral("Ступень %1").arg(finding.step);
+    return where + QStringLiteral(": ") + qtext(check::plainMessage(finding));
 }
 
 FindingsView::FindingsView(LiveCheck& check, QWidget* parent)

@@ -242,7 +242,7 @@ void RecordForm::showFindings()
         const std::vector<check::Finding> found = hasRecord() ? check_.at(place_, field) : std::vector<check::Finding>{};
         QStringList messages;
         for (const check::Finding& finding : found)
-            messages.append(qtext(finding.message));
+            messages.append(qtext(check::plainMessage(finding)));
         const bool unmarked = field == RecordField::AnswerLine && hasRecord() && bank_.record(place_).answerLine.empty();
         if (unmarked)
             messages = QStringList{QStringLiteral("правильный ответ не отмечен: отметьте кружок слева от него "

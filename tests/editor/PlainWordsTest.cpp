@@ -1,6 +1,7 @@
 // What the editor tells an author in her own words: finding a Russian word typed with a Latin
 // letter in it, and places said as steps and questions rather than files and lines.
 #include "FindBar.h"
+#include "FindingsView.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
 #include "QtText.h"
@@ -10,12 +11,69 @@
 
 #include <QFileIconProvider>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <filesystem>
 
 using namespace kvardelon;
 using namespace kvardelon::editor;
 
 namespace {
+
+// Lines ended by CR LF.
+std::string lines(std::initializer_list<const char*> texts)
+{
+    std::string bytes;
+    for (const char* text : texts)
+        bytes += std::string(text) + "\r\n";
+    return bytes;
+}
+
+// Records from..to of step 3: questions "Вопрос R" in windows-1251, answer A.
+std::string records(int from, int to)
+{
+    std::string bytes;
+    for (int r = from; r <= to; ++r) {
+        const std::string question = "\xC2\xEE\xEF\xF0\xEE\xF1 " + std::to_string(r);
+        bytes += lines({question.c_str(), "aa", "bb", "cc", "dd", "1"});
+    }
+    return bytes;
+}
+
+struct Spoiled {
+    const char* name;
+    void (*spoil)(const test::ScratchBank& bank);
+    const char* saying;
+};
+
+const Spoiled kSpoiled[] = {
+    {"nineQuestions", [](const test::ScratchBank& b) { b.write(3, records(1, 9)); },
+     "Ступень 3: на ступени 9 вопросов, а нужно не меньше десяти: игра остановится с ошибкой, когда выпадет "
+     "вопрос № 10."},
+    {"equalAnswers",
+     [](const test::ScratchBank& b) { b.write(3, lines({"q", "same", "other", "same", "d", "1"}) + records(2, 10)); },
+     "Ступень 3, вопрос 1: ответ C «same» совпадает с ответом A."},
+    {"blankLineBetweenQuestions", [](const test::ScratchBank& b) { b.write(3, records(1, 4) + "\r\n" + records(5, 10)); },
+     "Ступень 3, вопрос 5: в вопросе № 5 лишний текст между вопросом и номером правильного ответа"},
+    {"eleventhQuestion", [](const test::ScratchBank& b) { b.write(3, records(1, 11)); },
+     "Ступень 3: после десятого вопроса есть ещё текст"},
+    {"controlCharacterTwice",
+     [](const test::ScratchBank& b) { b.write(3, lines({"q\x1B", "a", "b", "c", "d", "1", "r\x1B", "a", "b", "c", "d", "1"}) + records(3, 10)); },
+     "(и ещё в 1 тексте этой ступени)"},
+    {"repeatedQuestion",
+     [](const test::ScratchBank& b) {
+         const std::string first = b.bytes(1).substr(0, b.bytes(1).find("\r\n"));
+         b.write(3, lines({first.c_str(), "a", "b", "c", "d", "1"}) + records(2, 10));
+     },
+     "уже есть: ступень 1, вопрос 1."},
+    {"folderInPlaceOfTheFile",
+     [](const test::ScratchBank& b) {
+         std::filesystem::remove(b.file(3));
+         std::filesystem::create_directory(b.file(3));
+     },
+     "Ступень 3: на месте вопросов этой ступени в папке банка лежит не файл"},
+};
 
 class PlainWordsTest : public QObject {
     Q_OBJECT
@@ -50,6 +108,32 @@ private slots:
         speakRussian(*QCoreApplication::instance());
         const QTemporaryDir folder;
         QCOMPARE(QFileIconProvider().type(QFileInfo(folder.path())), QStringLiteral("Папка"));
+    }
+
+    // The findings list speaks of steps and questions: the lines, bytes and encodings of the
+    // checker's report are for authors at a terminal.
+    void findingsSayStepsAndQuestionsNotFilesAndLines_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < static_cast<int>(std::size(kSpoiled)); ++row)
+            QTest::newRow(kSpoiled[row].name) << row;
+    }
+
+    void findingsSayStepsAndQuestionsNotFilesAndLines()
+    {
+        QFETCH(int, row);
+        test::ScratchBank scratch;
+        kSpoiled[row].spoil(scratch);
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+        QStringList shown;
+        for (const check::Finding& finding : check.findings())
+            shown.append(findingText(finding));
+        const QString all = shown.join(u'\n');
+        QVERIFY2(all.contains(QString::fromUtf8(kSpoiled[row].saying)), qPrintable(all));
+        const QRegularExpression technical(QStringLiteral("qw\\d|\\.txt|data|строк|байт|UTF|1251|:\\d"));
+        QVERIFY2(!all.contains(technical), qPrintable(all));
     }
 
     void theFindBarFindsAWordTypedWithALatinLetter()

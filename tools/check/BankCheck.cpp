@@ -28,13 +28,16 @@ struct Loaded {
     std::optional<BankError::Reason> reason;
 };
 
-std::string nearMissAdvice(const fs::path& missing, const fs::path& nearMiss)
+// The advice ends with the command that renames the file, for an author at a terminal, or
+// without it, for one in the editor.
+std::string nearMissAdvice(const fs::path& missing, const fs::path& nearMiss, bool withCommand = true)
 {
     const std::string name = pathToUtf8(nearMiss.filename());
     const std::string why =
         name.ends_with(".txt.txt") ? " (Проводник Windows прячет окончание .txt, и имя вышло с ним дважды)" : "";
     return " Рядом лежит файл «" + name + "»" + why + ", но игра ищет имя в точности «" +
-           pathToUtf8(missing.filename()) + "». Переименуйте его: " + renameCommand(nearMiss, missing);
+           pathToUtf8(missing.filename()) + "». Переименуйте его" +
+           (withCommand ? ": " + renameCommand(nearMiss, missing) : std::string("."));
 }
 
 Loaded read(const fs::path& file, int step)
@@ -77,6 +80,8 @@ void sortFindings(std::vector<Finding>& findings)
 struct Place {
     fs::path file;
     int line = 0;
+    int step = 0;
+    int record = 0;  // from 1
 };
 
 }  // namespace
@@ -84,7 +89,7 @@ struct Place {
 std::string misnamedFileAdvice(const fs::path& missing)
 {
     const std::optional<fs::path> nearMiss = nearMissOf(missing);
-    return nearMiss ? nearMissAdvice(missing, *nearMiss) : std::string();
+    return nearMiss ? nearMissAdvice(missing, *nearMiss, false) : std::string();
 }
 
 std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>& files,
@@ -102,12 +107,16 @@ std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>
             const int line = kLinesPerRecord * index + 1;
             if (question.empty())
                 continue;
-            const auto [first, isNew] = questions.try_emplace(std::string(question), Place{names[k], line});
+            const int step = static_cast<int>(k) + 1;
+            const auto [first, isNew] =
+                questions.try_emplace(std::string(question), Place{names[k], line, step, index + 1});
             if (!isNew) {
-                findings.push_back({Problem::RepeatedQuestion, names[k], static_cast<int>(k) + 1, index + 1,
-                                    Field::Question, line,
-                                    "вопрос " + inQuotes(question) + " уже есть: " + pathToUtf8(first->second.file) + ":" +
-                                        std::to_string(first->second.line) + "."});
+                const Place& earlier = first->second;
+                const std::string repeated = "вопрос " + inQuotes(question) + " уже есть: ";
+                findings.push_back({Problem::RepeatedQuestion, names[k], step, index + 1, Field::Question, line,
+                                    repeated + pathToUtf8(earlier.file) + ":" + std::to_string(earlier.line) + ".",
+                                    repeated + "ступень " + std::to_string(earlier.step) + ", вопрос " +
+                                        std::to_string(earlier.record) + "."});
             }
         }
     }

@@ -26,8 +26,18 @@ struct Finding {
     int record = 0;              // 1-based index into BankFile::records; 0 = the file as a whole
     Field field = Field::None;
     int line = 0;                // 1-based; 0 when no line is concerned
-    std::string message;         // in Russian, for the author
+    std::string message;         // in Russian, for the author at a terminal: lines, bytes, encodings
+    // The same in the words of an author who sees steps and questions (the editor): no line,
+    // file or encoding. Empty where `message` says it so already.
+    std::string plain;
 };
+
+// The message for an author who sees steps and questions: `plain`, or `message` when that
+// is plain already.
+inline const std::string& plainMessage(const Finding& finding)
+{
+    return finding.plain.empty() ? finding.message : finding.plain;
+}
 
 // How many characters of a text the player will not see in the control that shows it:
 // the question in Label1, an answer on its button Command1..Command4; 0 when it fits.
@@ -56,8 +66,8 @@ std::vector<Finding> checkBank(const std::filesystem::path& folder, const Fits& 
 std::vector<Finding> checkSingleFile(const std::filesystem::path& file, const Fits& fits = {});
 
 // For a missing bank file with a file of nearly its name beside it (QW3.TXT, qw3.txt.txt):
-// " Рядом лежит файл «QW3.TXT», но игра ищет имя в точности «qw3.txt». Переименуйте его: …";
-// empty when there is none.
+// " Рядом лежит файл «QW3.TXT», но игра ищет имя в точности «qw3.txt». Переименуйте его.";
+// empty when there is none. For the editor: the checker adds the command that renames it.
 std::string misnamedFileAdvice(const std::filesystem::path& missing);
 
 // "data/qw3.txt:14: ошибка: …", or "data/qw3.txt: предупреждение: …" with no line.

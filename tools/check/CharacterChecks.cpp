@@ -31,6 +31,12 @@ struct Seen {
     {
         return lines <= 1 ? "" : " (и ещё в " + counted(lines - 1, "строке", "строках", "строках") + ")";
     }
+
+    // " (и ещё в 2 текстах этой ступени)": a line is a question or an answer to an author.
+    std::string alsoInPlainWords() const
+    {
+        return lines <= 1 ? "" : " (и ещё в " + counted(lines - 1, "тексте", "текстах", "текстах") + " этой ступени)";
+    }
 };
 
 std::string hexCode(unsigned code)
@@ -148,7 +154,10 @@ public:
                                                      "тогда игра прочтёт весь файл как UTF-8.";
         findings.atLine(Problem::LooksLikeUtf8, utf8_.firstLine,
                         "строка записана в UTF-8, а файл читается как windows-1251" + because + ": игра покажет " +
-                            inQuotes(shown_) + " вместо " + inQuotes(meant_) + utf8_.alsoIn() + "." + fix);
+                            inQuotes(shown_) + " вместо " + inQuotes(meant_) + utf8_.alsoIn() + "." + fix,
+                        "этот текст записан в другой кодировке, чем остальные тексты ступени: игра покажет " +
+                            inQuotes(shown_) + " вместо " + inQuotes(meant_) + utf8_.alsoInPlainWords() +
+                            ". Перепечатайте его.");
     }
 
 private:
@@ -167,7 +176,9 @@ void checkLength(std::string_view text, bool utf8, int line, Findings& findings)
     if (bytes > kMaxLineBytes) {
         findings.atLine(Problem::LineTooLong, line,
                         "строка длиннее " + std::to_string(kMaxLineBytes) +
-                            " байт: игра остановится с ошибкой, как только дойдёт до неё.");
+                            " байт: игра остановится с ошибкой, как только дойдёт до неё.",
+                        "текст длиннее, чем игра может прочесть: она остановится с ошибкой, как только дойдёт до "
+                        "него. Сократите его.");
     }
 }
 
@@ -198,18 +209,25 @@ void checkCharacters(const BankFile& file, int lastLine, Findings& findings)
         findings.atLine(Problem::ControlCharacter, control.firstLine,
                         "управляющий знак " + hexCode(static_cast<unsigned>(firstControl)) +
                             " в тексте: это не буква, на экране его не видно или он выглядит квадратиком" +
-                            control.alsoIn() + ".");
+                            control.alsoIn() + ".",
+                        "управляющий знак " + hexCode(static_cast<unsigned>(firstControl)) +
+                            " в тексте: это не буква, на экране его не видно или он выглядит квадратиком" +
+                            control.alsoInPlainWords() + ".");
     }
     if (replaced.lines > 0 && utf8) {
         findings.atLine(Problem::IllFormedUtf8, replaced.firstLine,
                         "файл в UTF-8, но здесь есть байты, которые не складываются в буквы UTF-8: игра покажет "
                         "вместо них «\xEF\xBF\xBD»" +
-                            replaced.alsoIn() + ". Проверьте, в какой кодировке сохранён файл.");
+                            replaced.alsoIn() + ". Проверьте, в какой кодировке сохранён файл.",
+                        "в тексте есть испорченные знаки: игра покажет вместо них «\xEF\xBF\xBD»" +
+                            replaced.alsoInPlainWords() + ". Перепечатайте их.");
     } else if (replaced.lines > 0 && !mixed.found()) {
         // In a file with UTF-8 in it the byte is part of a letter ("И" is D0 98): told as UTF-8.
         findings.atLine(Problem::UnusedByte, replaced.firstLine,
                         "байт 0x98 не означает в windows-1251 никакого знака: игра покажет вместо него «\xEF\xBF\xBD»" +
-                            replaced.alsoIn() + ".");
+                            replaced.alsoIn() + ".",
+                        "в тексте есть знак, которого игра не знает: она покажет вместо него «\xEF\xBF\xBD»" +
+                            replaced.alsoInPlainWords() + ". Перепечатайте его.");
     }
     mixed.report(lines, findings);
 }

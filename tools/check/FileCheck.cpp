@@ -23,9 +23,13 @@ void checkRecordCount(const BankFile& file, const std::optional<Shift>& shift, F
         const std::string what = count == 0 ? "файл пуст"
                                             : "в файле " + counted(count, "строка", "строки", "строк") + ", это " +
                                                   counted(complete, "полная запись", "полные записи", "полных записей");
+        const std::string plainWhat = complete == 0 ? "на ступени нет ни одного полного вопроса"
+                                                    : "на ступени " + counted(complete, "вопрос", "вопроса", "вопросов");
         findings.forFile(Problem::TooFewRecords, count,
                          what + ", а нужно не меньше десяти записей по шесть строк: игра остановится с ошибкой, когда "
                                 "выпадет запись № " +
+                             std::to_string(complete + 1) + ".",
+                         plainWhat + ", а нужно не меньше десяти: игра остановится с ошибкой, когда выпадет вопрос № " +
                              std::to_string(complete + 1) + ".");
     }
     // Lines added push the records below further down, past the tenth.
@@ -36,7 +40,9 @@ void checkRecordCount(const BankFile& file, const std::optional<Shift>& shift, F
         if (!trimmed(lines.at(line)).empty()) {
             findings.forFile(Problem::RecordsAfterTenth, line,
                              "после десятой записи есть ещё текст: игра берёт вопросы только из первых десяти "
-                             "записей файла, остальное она никогда не покажет.");
+                             "записей файла, остальное она никогда не покажет.",
+                             "после десятого вопроса есть ещё текст: игра берёт только первые десять вопросов "
+                             "ступени, остальное она никогда не покажет.");
             return;
         }
     }
@@ -62,18 +68,18 @@ bool isUtf16(std::string_view bytes)
 
 }  // namespace
 
-void Findings::atLine(Problem problem, int line, std::string message)
+void Findings::atLine(Problem problem, int line, std::string message, std::string plain)
 {
     const int record = line >= 1 ? (line - 1) / kLinesPerRecord + 1 : 0;
     const bool inARecord = record >= 1 && record <= static_cast<int>(file_.records.size());
     const auto field = static_cast<Field>((line - 1) % kLinesPerRecord + 1);
     list.push_back({problem, name_, step_, inARecord ? record : 0, inARecord ? field : Field::None, line,
-                    std::move(message)});
+                    std::move(message), std::move(plain)});
 }
 
-void Findings::forFile(Problem problem, int line, std::string message)
+void Findings::forFile(Problem problem, int line, std::string message, std::string plain)
 {
-    list.push_back({problem, name_, step_, 0, Field::None, line, std::move(message)});
+    list.push_back({problem, name_, step_, 0, Field::None, line, std::move(message), std::move(plain)});
 }
 
 std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesystem::path& name, const Fits& fits)
@@ -85,12 +91,21 @@ std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesy
                          "файл сохранён в кодировке UTF-16 (по два байта на букву), а игра читает только "
                          "windows-1251 и UTF-8 и увидит вместо вопросов непонятные знаки. Откройте файл в "
                          "текстовом редакторе и сохраните его заново в кодировке windows-1251 (её называют "
-                         "также «ANSI» или «кириллица Windows») или UTF-8.");
+                         "также «ANSI» или «кириллица Windows») или UTF-8.",
+                         "файл этой ступени записан в другой кодировке, и игра увидит вместо вопросов непонятные "
+                         "знаки. Откройте его в той программе, в которой он набран, и сохраните заново как обычный "
+                         "текст.");
         return std::move(findings.list);
     }
     const std::optional<Shift> shift = findShift(file);
-    if (shift)
-        findings.atLine(Problem::ShiftedLines, shift->line, shift->message);
+    if (shift) {
+        const std::string question = "в вопросе № " + std::to_string(shift->record + 1);
+        findings.atLine(Problem::ShiftedLines, shift->line, shift->message,
+                        question + (shift->lines > 0 ? " лишний текст между вопросом и номером правильного ответа"
+                                                     : " не хватает ответа или номера правильного ответа") +
+                            ", и все вопросы ниже сдвинулись: игра покажет их вопросы, ответы и номера не на своих "
+                            "местах.");
+    }
     checkRecords(file, judgedRecords(file, shift), fits, findings);
     const int shownLines = kLinesShown + (shift ? std::max(shift->lines, 0) : 0);
     checkCharacters(file, std::min(shownLines, FileLines(file).count()), findings);

@@ -32,8 +32,10 @@ public:
     }
 
     // A finding about one line, or about the whole file (line 0, or the line it ends on).
-    void atLine(Problem problem, int line, std::string message);
-    void forFile(Problem problem, int line, std::string message);
+    // `plain` is the message in an author's words where `message` speaks of lines, bytes or
+    // encodings (Finding::plain).
+    void atLine(Problem problem, int line, std::string message, std::string plain = {});
+    void forFile(Problem problem, int line, std::string message, std::string plain = {});
 
     std::vector<Finding> list;
 

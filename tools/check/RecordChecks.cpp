@@ -133,9 +133,10 @@ void checkRecord(const Record& record, int first, const Fits& fits, Findings& fi
         }
         for (int earlier = 1; earlier < answer; ++earlier) {
             if (trimmed(record.answers.at(static_cast<std::size_t>(earlier - 1))) == trimmed(text)) {
+                const std::string same = "ответ " + letter(answer) + " " + inQuotes(trimmed(text)) +
+                                         " совпадает с ответом " + letter(earlier);
                 findings.atLine(Problem::EqualAnswers, line,
-                                "ответ " + letter(answer) + " " + inQuotes(trimmed(text)) + " совпадает с ответом " +
-                                    letter(earlier) + " (строка " + std::to_string(first + earlier) + ").");
+                                same + " (строка " + std::to_string(first + earlier) + ").", same + ".");
                 break;
             }
         }
