@@ -74,14 +74,14 @@ bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& 
         const StepFile& file = bank.step(step);
         std::error_code error;
         const bool gone = !std::filesystem::exists(std::filesystem::symlink_status(file.path, error));
-        const QString what = gone ? QStringLiteral("Файл %1 (ступень %2) удалили после того, как он был открыт "
-                                                   "здесь. Записать его заново?")
-                                  : QStringLiteral("Файл %1 (ступень %2) изменили в другой программе после того, "
-                                                   "как он был открыт здесь. Что сохранить?");
+        const QString what = gone ? QStringLiteral("Вопросы ступени %1 удалили с диска после того, как банк был "
+                                                   "открыт здесь. Записать их заново?")
+                                  : QStringLiteral("Вопросы ступени %1 изменили в другой программе после того, "
+                                                   "как банк был открыт здесь. Что сохранить?");
         const int answer = questions.ask({.kind = Question::Kind::Warning,
-                                          .title = gone ? QStringLiteral("Файл удалён")
-                                                        : QStringLiteral("Файл изменён другой программой"),
-                                          .text = what.arg(pathText(file.path)).arg(step),
+                                          .title = gone ? QStringLiteral("Ступень удалена с диска")
+                                                        : QStringLiteral("Ступень изменена другой программой"),
+                                          .text = what.arg(step),
                                           .buttons = {QStringLiteral("Мою версию из редактора"),
                                                       gone ? QStringLiteral("Не записывать")
                                                            : QStringLiteral("Оставить файл как есть"),
@@ -120,13 +120,13 @@ bool askAboutUnreadFiles(Questions& questions, const OpenBank& bank, SavePlan& p
         }
         const int answer = questions.ask(
             {.kind = Question::Kind::Warning,
-             .title = QStringLiteral("Файл не был прочитан"),
-             .text = QStringLiteral("Файл %1 (ступень %2) не удалось прочитать, когда банк открывался:\n%3\n\n"
-                                    "Поэтому ступень открылась пустой. Если сохранить её, всё, что было в этом файле, "
-                                    "пропадёт: его заменят %4 из редактора.")
-                         .arg(pathText(file.path))
+             .title = QStringLiteral("Ступень не была прочитана"),
+             .text = QStringLiteral("Ступень %1 не удалось прочитать, когда банк открывался: %2\n\n"
+                                    "Поэтому она открылась пустой. Если сохранить её, всё, что было в её файле "
+                                    "(%3), пропадёт: его заменят %4 из редактора.")
                          .arg(step)
                          .arg(file.readError)
+                         .arg(pathText(file.path))
                          .arg(bank.recordCount(step) == 1
                                   ? QStringLiteral("1 вопрос")
                                   : QStringLiteral("вопросы (%1)").arg(bank.recordCount(step))),
@@ -190,11 +190,11 @@ QString characterShown(const Unencodable& character)
     }
 }
 
-QString unencodableReport(const OpenBank& bank, const SavePlan& plan)
+QString unencodableReport(const SavePlan& plan)
 {
     QStringList lines;
     for (const auto& [step, places] : plan.unencodable) {
-        lines.append(QStringLiteral("Ступень %1 (%2):").arg(step).arg(pathText(bank.step(step).path.filename())));
+        lines.append(QStringLiteral("Ступень %1:").arg(step));
         for (std::size_t i = 0; i < places.size() && i < kPlacesShown; ++i) {
             const auto& place = places[i];
             const std::string replacement = replacementFor(place.character.character);
@@ -226,22 +226,22 @@ void replaceCharacters(OpenBank& bank, const SavePlan& plan)
 bool askAboutCharacters(Questions& questions, OpenBank& bank, SavePlan& plan)
 {
     while (!plan.unencodable.empty()) {
-        const QString report = unencodableReport(bank, plan);
+        const QString report = unencodableReport(plan);
         const int answer = questions.ask(
             {.kind = Question::Kind::Question,
-             .title = QStringLiteral("Знаки, которых нет в кодировке игры"),
-             .text = QStringLiteral("Игра читает файлы в кодировке windows-1251, а в ней нет некоторых знаков из "
-                                    "текста. Их можно заменить похожими или сохранить эти файлы в UTF-8 с меткой "
-                                    "(игра прочтёт и так).\n\n") +
+             .title = QStringLiteral("Знаки, которых нет в обычном наборе игры"),
+             .text = QStringLiteral("В тексте есть знаки, которых нет в обычном наборе букв игры. Их можно заменить "
+                                    "похожими или сохранить как есть: тогда файлы этих ступеней будут записаны в "
+                                    "другой кодировке, которую игра тоже понимает.\n\n") +
                      report.section(u'\n', 0, 6),
              .details = report,
-             .buttons = {QStringLiteral("Заменить знаки"), QStringLiteral("Сохранить в UTF-8"),
+             .buttons = {QStringLiteral("Заменить знаки"), QStringLiteral("Сохранить знаки как есть"),
                          QStringLiteral("Отмена")}});
         if (answer == 0)
             replaceCharacters(bank, plan);
         else if (answer == 1)
             for (const auto& entry : plan.unencodable)
-                bank.setEncoding(entry.first, Encoding::Utf8WithMark, QStringLiteral("сохранение в UTF-8"));
+                bank.setEncoding(entry.first, Encoding::Utf8WithMark, QStringLiteral("сохранение знаков как есть"));
         else
             return false;
         // What is left can only be lines the editor does not show: UTF-8 is then the way.
@@ -265,7 +265,7 @@ SaveOutcome reportFailure(Questions& questions, const QString& error)
 QString placeText(int record, int field)
 {
     if (record < 0)
-        return QStringLiteral("в строках после последнего вопроса");
+        return QStringLiteral("в тексте после последнего вопроса");
     static const std::array<QString, kRecordFields> fields{
         QStringLiteral("текст вопроса"), QStringLiteral("ответ A"), QStringLiteral("ответ B"),
         QStringLiteral("ответ C"),       QStringLiteral("ответ D"), QStringLiteral("номер ответа"),

@@ -147,14 +147,18 @@ QString whatStandsThere(const ReplaceTarget& target)
     return target.throughLink ? QStringLiteral("ссылка на %1, а там %2").arg(pathText(target.place), what) : what;
 }
 
-QString notSavedText(const std::filesystem::path& file, const std::system_error& error)
+QString notSavedText(int step, const std::filesystem::path& file, const std::system_error& error)
 {
-    if (const auto* refused = dynamic_cast<const NotReplaceable*>(&error))
-        return QStringLiteral("Файл %1 не сохранён: на его месте %2, а редактор пишет только в обычные файлы. "
-                              "Текст остался в редакторе, ничего не потеряно.")
-            .arg(pathText(file), whatStandsThere(refused->target()));
-    return QStringLiteral("Файл %1 не сохранён: %2. Текст остался в редакторе, ничего не потеряно.")
-        .arg(pathText(file), reasonText(file.parent_path(), error));
+    const QString why = [&] {
+        if (const auto* refused = dynamic_cast<const NotReplaceable*>(&error))
+            return QStringLiteral("на месте её файла %1, а редактор пишет только в обычные файлы")
+                .arg(whatStandsThere(refused->target()));
+        return reasonText(file.parent_path(), error);
+    }();
+    return QStringLiteral("Ступень %1 не сохранена: %2. Вопросы остались в редакторе, ничего не потеряно.\n\n"
+                          "Файл ступени на диске: %3")
+        .arg(step)
+        .arg(why, pathText(file));
 }
 
 std::string replacementFor(char32_t character)
@@ -225,7 +229,7 @@ SaveResult saveSteps(OpenBank& bank, const std::vector<int>& steps)
         try {
             replaceFileSafely(bank.step(step).path, bytes);
         } catch (const std::system_error& error) {
-            result.error = notSavedText(bank.step(step).path, error);
+            result.error = notSavedText(step, bank.step(step).path, error);
             return result;
         }
         bank.setOnDisk(step, bytes);

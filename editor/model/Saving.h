@@ -44,8 +44,9 @@ QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder);
 // What stands in a file's place, in words: "папка", "ссылка на /dev/null, а там устройство".
 QString whatStandsThere(const ReplaceTarget& target);
 
-// Why a file of the bank was not written, in Russian, naming it; never the system's words.
-QString notSavedText(const std::filesystem::path& file, const std::system_error& error);
+// Why a step was not written, in Russian, with its file's place on disk last; never the
+// system's words.
+QString notSavedText(int step, const std::filesystem::path& file, const std::system_error& error);
 
 // Whether the bytes on disk now differ from what the editor read or wrote last.
 bool changedOnDisk(const StepFile& file, int step);

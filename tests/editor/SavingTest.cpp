@@ -224,6 +224,7 @@ private slots:
             result = saveSteps(bank, planSave(bank).steps);
         }
         QVERIFY2(result.error.contains(saying), qPrintable(result.error));
+        QVERIFY2(result.error.startsWith(QStringLiteral("Ступень 12 не сохранена: ")), qPrintable(result.error));
         QVERIFY(result.error.contains(pathText(scratch.file(12))));
         // Russian only: no word of the system's, no temporary's name; the paths aside.
         QString words = result.error;
