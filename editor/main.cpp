@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Редактор банка вопросов игры Кварделон."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("ПАПКА"),
-                                 QStringLiteral("Папка банка: data или папка, в которой лежит data."),
+                                 QStringLiteral("Папка банка: та, что выбрана при его создании, или data в ней."),
                                  QStringLiteral("[ПАПКА]"));
     parser.process(app);
 

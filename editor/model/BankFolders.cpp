@@ -96,6 +96,11 @@ std::optional<fs::path> findDataFolder(const fs::path& folder)
     return std::nullopt;
 }
 
+fs::path bankPlace(const fs::path& dataFolder)
+{
+    return dataFolder.filename() == "data" && dataFolder.has_parent_path() ? dataFolder.parent_path() : dataFolder;
+}
+
 std::optional<fs::path> templateFolder(Template kind, const fs::path& programFolder)
 {
     if (kind == Template::Empty)

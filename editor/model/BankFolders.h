@@ -21,6 +21,10 @@ bool holdsBankFile(const std::filesystem::path& folder);
 // when it is named data or holds one of the fifteen files; nothing otherwise.
 std::optional<std::filesystem::path> findDataFolder(const std::filesystem::path& folder);
 
+// The folder an author knows her bank by: the one she chose, which holds the folder named
+// data the game reads, or the bank's folder itself when it has another name.
+std::filesystem::path bankPlace(const std::filesystem::path& dataFolder);
+
 // What a new bank starts from.
 enum class Template { Shipped, Classroom, Empty };
 

@@ -240,7 +240,7 @@ bool OpenBank::reload(int step)
     changed.onDisk = read.onDisk;
     changed.existed = read.existed;
     changed.readError = read.readError;
-    undoStack_.beginMacro(QStringLiteral("чтение файла %1 заново").arg(pathText(stepFileName(step))));
+    undoStack_.beginMacro(QStringLiteral("чтение ступени %1 с диска").arg(step));
     replaceRecords(step, read.onDisk.records, {});
     setEncoding(step, encoding, {});
     undoStack_.endMacro();

@@ -1,6 +1,7 @@
 // The editor's window: its pages and panes, and going from one record to another.
 #include "EditorWindow.h"
 
+#include "BankFolders.h"
 #include "DialogQuestions.h"
 #include "DiskWatch.h"
 #include "FindBar.h"
@@ -240,7 +241,8 @@ void EditorWindow::setCorrect(int answer)
 void EditorWindow::updateTitle()
 {
     const QString name = QStringLiteral("Редактор вопросов Кварделона");
-    setWindowTitle(bank_.isOpen() ? QStringLiteral("%1[*] — %2").arg(pathText(bank_.folder()), name) : name);
+    setWindowTitle(bank_.isOpen() ? QStringLiteral("%1[*] — %2").arg(pathText(bankPlace(bank_.folder())), name)
+                                  : name);
     setWindowModified(bank_.isModified());
 }
 
@@ -260,15 +262,20 @@ void EditorWindow::diskChanged(const std::vector<int>& steps)
     QStringList changed;
     for (const int step : steps) {
         const bool gone = !std::filesystem::exists(std::filesystem::symlink_status(bank_.step(step).path, error));
-        (gone ? deleted : changed).append(pathText(bank_.step(step).path.filename()));
+        (gone ? deleted : changed).append(QString::number(step));
     }
+    // "ступень 3", "ступени 3, 7"
+    const auto stepsNamed = [](const QStringList& numbers) {
+        return (numbers.size() == 1 ? QStringLiteral("ступень ") : QStringLiteral("ступени ")) +
+               numbers.join(QStringLiteral(", "));
+    };
     QStringList what;
     if (!deleted.isEmpty())
-        what.append(QStringLiteral("удалила %1").arg(deleted.join(QStringLiteral(", "))));
+        what.append(QStringLiteral("удалила %1").arg(stepsNamed(deleted)));
     if (!changed.isEmpty())
-        what.append(QStringLiteral("изменила %1").arg(changed.join(QStringLiteral(", "))));
+        what.append(QStringLiteral("изменила %1").arg(stepsNamed(changed)));
     diskText_->setText(QStringLiteral("Другая программа %1 после того, как банк был открыт здесь. "
-                                      "Перечитать с диска (ваши правки в этих файлах можно будет вернуть через "
+                                      "Перечитать с диска (ваши правки на этих ступенях можно будет вернуть через "
                                       "«Отменить») или оставить вашу версию?")
                            .arg(what.join(QStringLiteral(" и "))));
     diskBanner_->show();

@@ -1,6 +1,7 @@
 // The window's file actions: opening, making, saving, importing and exporting banks.
 #include "EditorWindow.h"
 
+#include "BankFolders.h"
 #include "Csv.h"
 #include "CsvImport.h"
 #include "ImportDialog.h"
@@ -33,8 +34,8 @@ bool EditorWindow::openFolder(const QString& folder)
     const std::optional<std::filesystem::path> dataFolder = findDataFolder(toPath(folder));
     if (!dataFolder) {
         tell(*questions_, Question::Kind::Warning, QStringLiteral("Банк не найден"),
-             QStringLiteral("В папке %1 нет банка вопросов: ни папки data, ни файлов qw1.txt … qw15.txt. "
-                            "Выберите папку банка или создайте новый банк.")
+             QStringLiteral("В папке %1 нет банка вопросов. Выберите папку, в которой сохраняли банк, "
+                            "или создайте новый банк.")
                  .arg(folder));
         forgetBank(folder);
         start_->refresh();
@@ -49,7 +50,7 @@ bool EditorWindow::openFolder(const QString& folder)
 void EditorWindow::showBank(const std::filesystem::path& dataFolder)
 {
     bank_.open(std::filesystem::absolute(dataFolder).lexically_normal());
-    rememberBank(pathText(bank_.folder()));
+    rememberBank(pathText(bankPlace(bank_.folder())));
     pages_->setCurrentIndex(1);
     steps_->choose(1);
     showStep(1);
@@ -60,7 +61,7 @@ void EditorWindow::showBank(const std::filesystem::path& dataFolder)
 
 void EditorWindow::openBank()
 {
-    const QString folder = questions_->chooseFolder(QStringLiteral("Папка банка: data или папка, в которой лежит data"),
+    const QString folder = questions_->chooseFolder(QStringLiteral("Выберите папку банка"),
                                                     bank_.isOpen() ? pathText(bank_.folder().parent_path()) : QString());
     if (!folder.isEmpty())
         openFolder(folder);
@@ -80,7 +81,7 @@ void EditorWindow::newBank()
         return;
     }
     showBank(created.dataFolder);
-    statusBar()->showMessage(QStringLiteral("Новый банк создан в %1").arg(pathText(created.dataFolder)),
+    statusBar()->showMessage(QStringLiteral("Новый банк создан в %1").arg(pathText(bankPlace(created.dataFolder))),
                              kStatusMilliseconds);
 }
 
@@ -127,8 +128,9 @@ bool EditorWindow::saveAs()
         tell(*questions_, Question::Kind::Failure, QStringLiteral("Банк не сохранён"), failure);
         return false;
     }
-    rememberBank(pathText(bank_.folder()));
-    statusBar()->showMessage(QStringLiteral("Банк сохранён в %1").arg(pathText(bank_.folder())), kStatusMilliseconds);
+    rememberBank(pathText(bankPlace(bank_.folder())));
+    statusBar()->showMessage(QStringLiteral("Банк сохранён в %1").arg(pathText(bankPlace(bank_.folder()))),
+                             kStatusMilliseconds);
     return true;
 }
 
@@ -181,9 +183,9 @@ void EditorWindow::reloadChanged()
 {
     for (const int step : diskSteps_)
         if (!bank_.reload(step))
-            tell(*questions_, Question::Kind::Warning, QStringLiteral("Файл не прочитан"),
-                 QStringLiteral("Файл %1 не удаётся прочитать; в редакторе осталась ваша версия.")
-                     .arg(pathText(bank_.step(step).path)));
+            tell(*questions_, Question::Kind::Warning, QStringLiteral("Ступень не прочитана"),
+                 QStringLiteral("Ступень %1 не удаётся прочитать с диска; в редакторе осталась ваша версия.")
+                     .arg(step));
     diskBanner_->hide();
 }
 

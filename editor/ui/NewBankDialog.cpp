@@ -30,7 +30,7 @@ constexpr Beginning kBeginnings[] = {
      "Готовый банк: его вопросы можно заменять своими по одному, и игра работает с первой минуты."},
     {Template::Classroom, "С вопросов для класса",
      "Вопросы по школьным предметам; замените их своими или добавьте к ним свои."},
-    {Template::Empty, "С пустых файлов",
+    {Template::Empty, "С чистого листа",
      "Всё пишете сами. Игре нужно по десять вопросов на каждой из пятнадцати ступеней."},
 };
 
@@ -61,8 +61,7 @@ NewBankDialog::NewBankDialog(const std::filesystem::path& programFolder, QWidget
     where->addWidget(folder_, 1);
     where->addWidget(browse);
     layout->addLayout(where);
-    layout->addWidget(new QLabel(QStringLiteral("В ней появится папка data с пятнадцатью файлами, по одному на ступень."),
-                                 this));
+    layout->addWidget(new QLabel(QStringLiteral("В этой папке будут лежать вопросы всех пятнадцати ступеней."), this));
     for (const Beginning& beginning : kBeginnings) {
         auto* radio = new QRadioButton(QString::fromUtf8(beginning.caption), this);
         radio->setAccessibleDescription(QString::fromUtf8(beginning.explanation));

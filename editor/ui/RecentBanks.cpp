@@ -21,20 +21,20 @@ QStringList recentBanks()
     return QSettings().value(kKey).toStringList();
 }
 
-void rememberBank(const QString& dataFolder)
+void rememberBank(const QString& folder)
 {
     QStringList banks = recentBanks();
-    banks.removeAll(dataFolder);
-    banks.prepend(dataFolder);
+    banks.removeAll(folder);
+    banks.prepend(folder);
     while (banks.size() > kRecentBanksKept)
         banks.removeLast();
     store(banks);
 }
 
-void forgetBank(const QString& dataFolder)
+void forgetBank(const QString& folder)
 {
     QStringList banks = recentBanks();
-    banks.removeAll(dataFolder);
+    banks.removeAll(folder);
     store(banks);
 }
 

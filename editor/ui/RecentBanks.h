@@ -10,8 +10,8 @@ inline constexpr int kRecentBanksKept = 8;
 QStringList recentBanks();
 
 // Puts the folder first, once.
-void rememberBank(const QString& dataFolder);
+void rememberBank(const QString& folder);
 
-void forgetBank(const QString& dataFolder);
+void forgetBank(const QString& folder);
 
 }  // namespace kvardelon::editor

@@ -253,7 +253,7 @@ private slots:
                 told = label;
         QVERIFY(told != nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(told->isVisible(), 5000);
-        QVERIFY(told->text().contains(QStringLiteral("qw1.txt")));
+        QVERIFY2(told->text().contains(QStringLiteral("изменила ступень 1 ")), qPrintable(told->text()));
         for (QPushButton* button : window_->findChildren<QPushButton*>())
             if (button->text() == QStringLiteral("Перечитать с диска"))
                 QTest::mouseClick(button, Qt::LeftButton);
@@ -268,7 +268,7 @@ private slots:
     {
         QTest::addColumn<bool>("wholeFolder");
         QTest::addColumn<QString>("saying");
-        QTest::newRow("oneFile") << false << QStringLiteral("удалила qw1.txt");
+        QTest::newRow("oneFile") << false << QStringLiteral("удалила ступень 1 ");
         QTest::newRow("wholeFolder") << true << QStringLiteral("больше нет");
     }
 
