@@ -3,6 +3,7 @@
 
 #include "PathText.h"
 #include "QtText.h"
+#include "Saving.h"
 
 #include <array>
 #include <fstream>
@@ -40,8 +41,9 @@ QString copyTemplate(const fs::path& from, const fs::path& to)
         std::error_code error;
         fs::copy_file(from / stepFileName(step), to / stepFileName(step), error);
         if (error)
-            return QStringLiteral("Не удалось скопировать %1 в %2: %3")
-                .arg(pathText(from / stepFileName(step)), pathText(to), QString::fromStdString(error.message()));
+            return QStringLiteral("Не удалось записать вопросы ступени %1 в папку %2: %3.")
+                .arg(step)
+                .arg(pathText(to), reasonText(to, error));
     }
     return {};
 }
@@ -51,7 +53,7 @@ QString writeEmptyFiles(const fs::path& to)
     for (int step = 1; step <= kSteps; ++step) {
         const std::ofstream file(to / stepFileName(step), std::ios::binary);
         if (!file)
-            return QStringLiteral("Не удалось создать файл %1.").arg(pathText(to / stepFileName(step)));
+            return QStringLiteral("Не удалось записать ступень %1 в папку %2.").arg(step).arg(pathText(to));
     }
     return {};
 }
@@ -130,9 +132,15 @@ CreatedBank createBank(const fs::path& folder, Template kind, const fs::path& pr
                         .arg(pathText(folder))};
     std::error_code error;
     fs::create_directories(data, error);
-    if (error)
-        return {{}, QStringLiteral("Не удалось создать папку %1: %2")
-                        .arg(pathText(data), QString::fromStdString(error.message()))};
+    if (error) {
+        // A file where a folder of the path should be: the systems say so in three ways.
+        const std::error_condition condition = error.default_error_condition();
+        const QString why = condition == std::errc::not_a_directory || condition == std::errc::file_exists ||
+                                    condition == std::errc::no_such_file_or_directory
+                                ? QStringLiteral("на этом пути вместо папки лежит файл")
+                                : reasonText(folder, error);
+        return {{}, QStringLiteral("Не удалось создать папку %1: %2.").arg(pathText(folder), why)};
+    }
     QString failure;
     if (kind == Template::Empty) {
         failure = writeEmptyFiles(data);

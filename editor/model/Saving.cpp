@@ -66,19 +66,20 @@ bool existsOnDisk(const StepFile& file)
 }
 
 // The user's share of the disk is used up: no room, as far as she can tell.
-bool isOverQuota([[maybe_unused]] const std::system_error& error)
+bool isOverQuota([[maybe_unused]] const std::error_code& error)
 {
 #ifdef EDQUOT
-    return error.code().category() == std::generic_category() && error.code().value() == EDQUOT;
+    return error.category() == std::generic_category() && error.value() == EDQUOT;
 #else
     return false;
 #endif
 }
 
-// The reasons a write fails, in words a teacher can act on.
-QString reasonText(const std::filesystem::path& folder, const std::system_error& error)
+}  // namespace
+
+QString reasonText(const std::filesystem::path& folder, const std::error_code& error)
 {
-    const std::error_condition condition = error.code().default_error_condition();
+    const std::error_condition condition = error.default_error_condition();
     if (condition == std::errc::permission_denied || condition == std::errc::read_only_file_system ||
         condition == std::errc::operation_not_permitted)
         return QStringLiteral("в эту папку нельзя писать (она только для чтения или чужая). "
@@ -99,8 +100,10 @@ QString reasonText(const std::filesystem::path& folder, const std::system_error&
         return QStringLiteral("диск сообщил об ошибке записи. Проверьте диск или сохраните банк в другую папку");
     if (condition == std::errc::filename_too_long)
         return QStringLiteral("путь к файлу слишком длинный для этой системы");
-    return QStringLiteral("система не дала записать файл (код ошибки %1)").arg(error.code().value());
+    return QStringLiteral("система не дала записать файл (код ошибки %1)").arg(error.value());
 }
+
+namespace {
 
 // The step's bytes as they will be read back meaning what the editor shows.
 std::string bytesToWrite(OpenBank& bank, int step)
@@ -153,7 +156,7 @@ QString notSavedText(int step, const std::filesystem::path& file, const std::sys
         if (const auto* refused = dynamic_cast<const NotReplaceable*>(&error))
             return QStringLiteral("на месте её файла %1, а редактор пишет только в обычные файлы")
                 .arg(whatStandsThere(refused->target()));
-        return reasonText(file.parent_path(), error);
+        return reasonText(file.parent_path(), error.code());
     }();
     return QStringLiteral("Ступень %1 не сохранена: %2. Вопросы остались в редакторе, ничего не потеряно.\n\n"
                           "Файл ступени на диске: %3")
@@ -256,7 +259,7 @@ QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder)
             .arg(pathText(dataFolder), pathText(refused.target().place.filename()), whatStandsThere(refused.target()));
     } catch (const std::system_error& error) {
         return QStringLiteral("Банк не сохранён в %1: %2. Файлы в той папке остались как были.")
-            .arg(pathText(dataFolder), reasonText(dataFolder, error));
+            .arg(pathText(dataFolder), reasonText(dataFolder, error.code()));
     }
     bank.moveTo(dataFolder, bytes);
     return {};

@@ -44,6 +44,10 @@ QString saveAs(OpenBank& bank, const std::filesystem::path& dataFolder);
 // What stands in a file's place, in words: "папка", "ссылка на /dev/null, а там устройство".
 QString whatStandsThere(const ReplaceTarget& target);
 
+// Why writing into a folder failed, in words a teacher can act on ("на диске не осталось
+// места. Освободите место и сохраните снова"); never the system's own words.
+QString reasonText(const std::filesystem::path& folder, const std::error_code& error);
+
 // Why a step was not written, in Russian, with its file's place on disk last; never the
 // system's words.
 QString notSavedText(int step, const std::filesystem::path& file, const std::system_error& error);

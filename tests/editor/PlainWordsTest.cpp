@@ -1,5 +1,6 @@
 // What the editor tells an author in her own words: finding a Russian word typed with a Latin
 // letter in it, and places said as steps and questions rather than files and lines.
+#include "BankFolders.h"
 #include "FindBar.h"
 #include "FindingsView.h"
 #include "LiveCheck.h"
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace kvardelon;
 using namespace kvardelon::editor;
@@ -134,6 +136,19 @@ private slots:
         QVERIFY2(all.contains(QString::fromUtf8(kSpoiled[row].saying)), qPrintable(all));
         const QRegularExpression technical(QStringLiteral("qw\\d|\\.txt|data|строк|байт|UTF|1251|:\\d"));
         QVERIFY2(!all.contains(technical), qPrintable(all));
+    }
+
+    // The system's own words ("Not a directory") never reach her.
+    void aNewBankThatCannotBeMadeSaysWhyInRussian()
+    {
+        QTemporaryDir scratch;
+        const std::filesystem::path inTheWay = toPath(scratch.path()) / "notes";
+        std::ofstream(inTheWay) << "a file, not a folder";
+        const std::filesystem::path folder = inTheWay / "Мой банк";
+        const QString error = createBank(folder, Template::Empty, {}).error;
+        QVERIFY2(error.contains(QStringLiteral("вместо папки лежит файл")), qPrintable(error));
+        QVERIFY2(!QString(error).remove(pathText(folder)).contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))),
+                 qPrintable(error));
     }
 
     void theFindBarFindsAWordTypedWithALatinLetter()
