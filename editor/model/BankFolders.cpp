@@ -103,6 +103,17 @@ fs::path bankPlace(const fs::path& dataFolder)
     return dataFolder.filename() == "data" && dataFolder.has_parent_path() ? dataFolder.parent_path() : dataFolder;
 }
 
+QString whereTheBankLies(const fs::path& dataFolder)
+{
+    const QString files = QStringLiteral("пятнадцать файлов, %1 … %2, по одному на ступень")
+                              .arg(pathText(stepFileName(1)), pathText(stepFileName(kSteps)));
+    if (bankPlace(dataFolder) == dataFolder)
+        return QStringLiteral("Банк лежит в папке %1: %2.").arg(pathText(dataFolder), files);
+    return QStringLiteral("Банк лежит в папке %1.\n\nИгра читает его вопросы из папки %2 в ней: %3. Чтобы играть "
+                          "на другом компьютере, скопируйте туда всю папку банка.")
+        .arg(pathText(bankPlace(dataFolder)), pathText(dataFolder.filename()), files);
+}
+
 std::optional<fs::path> templateFolder(Template kind, const fs::path& programFolder)
 {
     if (kind == Template::Empty)

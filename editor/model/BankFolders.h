@@ -25,6 +25,10 @@ std::optional<std::filesystem::path> findDataFolder(const std::filesystem::path&
 // data the game reads, or the bank's folder itself when it has another name.
 std::filesystem::path bankPlace(const std::filesystem::path& dataFolder);
 
+// Where the bank lies on disk, the one place the editor names its files: to copy it to
+// another computer, or to find it again.
+QString whereTheBankLies(const std::filesystem::path& dataFolder);
+
 // What a new bank starts from.
 enum class Template { Shipped, Classroom, Empty };
 

@@ -59,6 +59,8 @@ public:
     void openBank();
     bool save();
     bool saveAs();
+    // Says in which folder the bank lies, with its files, and offers to open it.
+    void showPlace();
     void importCsv();
     void exportCsv();
     void newRecord();

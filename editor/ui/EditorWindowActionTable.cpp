@@ -34,6 +34,7 @@ const ActionSpec kActions[] = {
     {"file", nullptr, nullptr, nullptr, Needs::Nothing, nullptr},
     {"file", "save", "&Сохранить", "Ctrl+S", Needs::Bank, [](EditorWindow& w) { w.save(); }},
     {"file", "saveAs", "Сохранить &как…", "Ctrl+Shift+S", Needs::Bank, [](EditorWindow& w) { w.saveAs(); }},
+    {"file", "showPlace", "&Где лежит банк…", "Ctrl+Shift+O", Needs::Bank, [](EditorWindow& w) { w.showPlace(); }},
     {"file", nullptr, nullptr, nullptr, Needs::Nothing, nullptr},
     {"file", "importCsv", "&Импорт из таблицы CSV…", "Ctrl+I", Needs::Bank, [](EditorWindow& w) { w.importCsv(); }},
     {"file", "exportCsv", "&Экспорт в таблицу CSV…", "Ctrl+E", Needs::Bank, [](EditorWindow& w) { w.exportCsv(); }},

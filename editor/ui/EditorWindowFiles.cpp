@@ -15,9 +15,11 @@
 #include "StepList.h"
 #include "TextRoom.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QUrl>
 
 namespace kvardelon::editor {
 
@@ -146,6 +148,17 @@ bool EditorWindow::maybeSave(const QString& question)
     if (answer == 0)
         return save();
     return answer == 1;
+}
+
+void EditorWindow::showPlace()
+{
+    const int answer = questions_->ask({.kind = Question::Kind::Information,
+                                        .title = QStringLiteral("Где лежит банк"),
+                                        .text = whereTheBankLies(bank_.folder()),
+                                        .buttons = {QStringLiteral("Открыть папку"), QStringLiteral("Закрыть")},
+                                        .defaultButton = 1});
+    if (answer == 0)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(bankPlace(bank_.folder()))));
 }
 
 void EditorWindow::importCsv()

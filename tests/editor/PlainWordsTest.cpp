@@ -1,6 +1,7 @@
 // What the editor tells an author in her own words: finding a Russian word typed with a Latin
 // letter in it, and places said as steps and questions rather than files and lines.
 #include "BankFolders.h"
+#include "EditorWindow.h"
 #include "FindBar.h"
 #include "FindingsView.h"
 #include "LiveCheck.h"
@@ -8,6 +9,7 @@
 #include "QtText.h"
 #include "RussianQt.h"
 #include "ScratchBank.h"
+#include "ScriptedQuestions.h"
 #include "SearchText.h"
 
 #include <QFileIconProvider>
@@ -149,6 +151,24 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("вместо папки лежит файл")), qPrintable(error));
         QVERIFY2(!QString(error).remove(pathText(folder)).contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))),
                  qPrintable(error));
+    }
+
+    // Files are named in one place: where the bank lies, which the title shows as her folder.
+    void whereTheBankLiesNamesHerFolderAndTheFilesTheGameReads()
+    {
+        test::ScratchBank scratch;
+        const QString herFolder = pathText(scratch.data().parent_path());
+        EditorWindow window(toPath(QCoreApplication::applicationDirPath()));
+        auto questions = std::make_unique<test::ScriptedQuestions>();
+        test::ScriptedQuestions& script = *questions;
+        window.setQuestions(std::move(questions));
+        QVERIFY(window.openFolder(herFolder));
+        QVERIFY2(window.windowTitle().startsWith(herFolder + QStringLiteral("[*] — ")), qPrintable(window.windowTitle()));
+        script.press(QStringLiteral("Закрыть"));
+        window.showPlace();
+        QCOMPARE(script.unused(), 0);
+        QVERIFY2(script.seen().contains(QStringLiteral("Банк лежит в папке ") + herFolder + u'.'), qPrintable(script.seen()));
+        QVERIFY2(script.seen().contains(QStringLiteral("qw1.txt … qw15.txt")), qPrintable(script.seen()));
     }
 
     void theFindBarFindsAWordTypedWithALatinLetter()
