@@ -144,8 +144,13 @@ void checkRecord(const Record& record, int first, const Fits& fits, Findings& fi
         checkLetters(text, line, findings);
     }
 
+    // In the editor an empty sixth line is a correct answer nobody marked.
     if (std::optional<std::string> fault = answerLineFault(record.answerLine))
-        findings.atLine(Problem::BadAnswerNumber, first + kLinesPerRecord - 1, std::move(*fault));
+        findings.atLine(Problem::BadAnswerNumber, first + kLinesPerRecord - 1, std::move(*fault),
+                        trimmed(record.answerLine).empty()
+                            ? "правильный ответ не отмечен: на этот вопрос нельзя будет ответить, любой ответ "
+                              "окажется неверным. Отметьте правильный ответ."
+                            : std::string());
 }
 
 }  // namespace
