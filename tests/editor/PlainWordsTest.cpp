@@ -174,6 +174,21 @@ private slots:
         QVERIFY2(script.seen().contains(QStringLiteral("qw1.txt … qw15.txt")), qPrintable(script.seen()));
     }
 
+    void aLatinLetterInARussianWordIsWarnedAtItsFieldAsSheTypes()
+    {
+        test::ScratchBank scratch;
+        OpenBank bank;
+        LiveCheck check(bank, {});
+        bank.open(scratch.data());
+        bank.setText({4, 2}, RecordField::AnswerC, "Cосна");
+        const std::vector<check::Finding> found = check.at({4, 2}, RecordField::AnswerC);
+        QCOMPARE(found.size(), std::size_t{1});
+        QCOMPARE(found.front().problem, check::Problem::MixedLetters);
+        QVERIFY(findingText(found.front()).startsWith(QStringLiteral("Ступень 4, вопрос 3: латинская буква C в русском слове «Cосна»")));
+        bank.undoStack().undo();
+        QVERIFY(check.at({4, 2}, RecordField::AnswerC).empty());
+    }
+
     void theFindBarFindsAWordTypedWithALatinLetter()
     {
         test::ScratchBank scratch;
