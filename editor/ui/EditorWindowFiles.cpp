@@ -1,6 +1,7 @@
 // The window's file actions: opening, making, saving, importing and exporting banks.
 #include "EditorWindow.h"
 
+#include "BankFiles.h"
 #include "BankFolders.h"
 #include "Csv.h"
 #include "CsvImport.h"
@@ -16,10 +17,11 @@
 #include "TextRoom.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QUrl>
+
+#include <system_error>
 
 namespace kvardelon::editor {
 
@@ -182,11 +184,14 @@ void EditorWindow::exportCsv()
                                                       pathText(bank_.folder().parent_path() / "вопросы.csv"), kCsvFilter);
     if (name.isEmpty())
         return;
-    QFile file(name);
     const QByteArray bytes = encodeTable(editor::exportCsv(bank_));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
+    // Written as the bank is: a table exported over an older one never ends half written.
+    const std::filesystem::path file = toPath(name);
+    try {
+        replaceFileSafely(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const std::system_error& error) {
         tell(*questions_, Question::Kind::Warning, QStringLiteral("Таблица не записана"),
-             QStringLiteral("Не удалось записать %1: %2").arg(name, file.errorString()));
+             QStringLiteral("Таблица %1 не записана: %2.").arg(name, reasonText(file.parent_path(), error.code())));
         return;
     }
     statusBar()->showMessage(QStringLiteral("Вопросы записаны в %1").arg(name), kStatusMilliseconds);
