@@ -8,6 +8,7 @@
 #include "FileNames.h"
 #include "FileParts.h"
 #include "QuestionBank.h"
+#include "RepeatedInTurn.h"
 #include "Wording.h"
 
 #include <algorithm>
@@ -101,7 +102,9 @@ std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>
         if (files[k] == nullptr)
             continue;
         const BankFile& file = *files[k];
-        const int judged = judgedRecords(file, findShift(file));
+        // The copies of a step's own questions repeated in turn are no repeats.
+        const int turn = repeatedTurn(file.records);
+        const int judged = turn > 0 ? turn : judgedRecords(file, findShift(file));
         for (int index = 0; index < judged; ++index) {
             const std::string_view question = trimmed(file.records.at(static_cast<std::size_t>(index)).question);
             const int line = kLinesPerRecord * index + 1;
@@ -180,7 +183,17 @@ std::string formatFinding(const Finding& finding)
     std::string text = pathToUtf8(finding.file);
     if (finding.line > 0)
         text += ":" + std::to_string(finding.line);
-    text += severity(finding.problem) == Severity::Error ? ": ошибка: " : ": предупреждение: ";
+    switch (severity(finding.problem)) {
+    case Severity::Error:
+        text += ": ошибка: ";
+        break;
+    case Severity::Warning:
+        text += ": предупреждение: ";
+        break;
+    case Severity::Note:
+        text += ": заметка: ";
+        break;
+    }
     return text + finding.message;
 }
 

@@ -1,6 +1,7 @@
 // The checks of one bank file on its text in memory.
 #include "FileParts.h"
 
+#include "RepeatedInTurn.h"
 #include "Wording.h"
 
 #include <algorithm>
@@ -35,8 +36,10 @@ void checkRecordCount(const BankFile& file, const std::optional<Shift>& shift, F
     // Lines added push the records below further down, past the tenth.
     if (shift && (shift->lines > 0 || meant <= kLinesShown))
         return;
-    // Blank lines at the end of a file are no records.
-    for (int line = kLinesShown + 1; line <= count; ++line) {
+    // Blank lines at the end of a file are no records, nor the step's own questions repeated
+    // in turn past the tenth.
+    const int lastRepeated = repeatedTurn(file.records) > 0 ? complete * kLinesPerRecord : 0;
+    for (int line = std::max(kLinesShown, lastRepeated) + 1; line <= count; ++line) {
         if (!trimmed(lines.at(line)).empty()) {
             findings.forFile(Problem::RecordsAfterTenth, line,
                              "после десятой записи есть ещё текст: игра берёт вопросы только из первых десяти "
@@ -106,10 +109,19 @@ std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesy
                             ", и все вопросы ниже сдвинулись: игра покажет их вопросы, ответы и номера не на своих "
                             "местах.");
     }
-    checkRecords(file, judgedRecords(file, shift), fits, findings);
-    const int shownLines = kLinesShown + (shift ? std::max(shift->lines, 0) : 0);
+    // The step's own questions repeated in turn are judged once, not at each copy.
+    const int turn = repeatedTurn(file.records);
+    checkRecords(file, turn > 0 ? turn : judgedRecords(file, shift), fits, findings);
+    const int shownLines = turn > 0 ? turn * kLinesPerRecord : kLinesShown + (shift ? std::max(shift->lines, 0) : 0);
     checkCharacters(file, std::min(shownLines, FileLines(file).count()), findings);
     checkRecordCount(file, shift, findings);
+    if (turn == 1)
+        findings.forFile(Problem::RepeatedInTurn, 0,
+                         "все записи — один и тот же вопрос, повторённый до десяти записей: " + drawShare(turn) + ".");
+    else if (turn > 1)
+        findings.forFile(Problem::RepeatedInTurn, 0,
+                         "записи — это " + counted(turn, "вопрос", "вопроса", "вопросов") +
+                             ", повторённые по кругу до десяти записей: " + drawShare(turn) + ".");
     std::stable_sort(findings.list.begin(), findings.list.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });
     return std::move(findings.list);

@@ -22,6 +22,8 @@ constexpr Group kGroups[] = {
      "Errors\n.RI ( ошибка )\nstop the game or leave a question that nobody can answer:", "error"},
     {Severity::Warning, "Предупреждения (игра покажет не то, что задумал автор):",
      "Warnings\n.RI ( предупреждение )\nmark text that the game shows otherwise than its author meant:", "warning"},
+    {Severity::Note, "Заметки (выглядит странно, но так задумано; игра работает):",
+     "Notes\n.RI ( заметка )\ntell what looks odd but is meant so; the game plays it as it is:", "note"},
 };
 
 std::size_t characters(std::string_view text)

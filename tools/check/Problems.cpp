@@ -10,6 +10,7 @@ namespace {
 
 constexpr auto E = Severity::Error;
 constexpr auto W = Severity::Warning;
+constexpr auto N = Severity::Note;
 
 constexpr std::array kProblems{
     ProblemInfo{Problem::CannotOpen, "cannot-open", E, "файла нет или его не удаётся прочитать"},
@@ -36,6 +37,8 @@ constexpr std::array kProblems{
     ProblemInfo{Problem::TooLongToShow, "too-long-to-show", W,
                 "вопрос или ответ не помещается в своё место в окне игры"},
     ProblemInfo{Problem::MixedLetters, "mixed-letters", W, "латинские буквы в русском слове («Cосна» с латинской C)"},
+    ProblemInfo{Problem::RepeatedInTurn, "repeated-in-turn", N,
+                "на ступени меньше десяти вопросов, и они повторены по кругу до десяти: так и задумано"},
 };
 
 // The table is indexed by the enum: each row must sit at its problem's place.
@@ -48,7 +51,7 @@ constexpr bool inEnumOrder()
     return true;
 }
 static_assert(inEnumOrder());
-static_assert(kProblems.back().problem == Problem::MixedLetters, "a problem is missing from the table");
+static_assert(kProblems.back().problem == Problem::RepeatedInTurn, "a problem is missing from the table");
 
 }  // namespace
 

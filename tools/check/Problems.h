@@ -8,8 +8,8 @@
 namespace kvardelon::check {
 
 // Errors stop the game or leave a question nobody can answer; warnings mark what the game
-// shows otherwise than its author meant.
-enum class Severity { Error, Warning };
+// shows otherwise than its author meant; notes tell what looks odd but is meant so.
+enum class Severity { Error, Warning, Note };
 
 enum class Problem {
     CannotOpen,
@@ -29,6 +29,7 @@ enum class Problem {
     RecordsAfterTenth,
     TooLongToShow,
     MixedLetters,
+    RepeatedInTurn,
 };
 
 struct ProblemInfo {
@@ -38,7 +39,7 @@ struct ProblemInfo {
     std::string_view title;     // Russian, one line, for an author
 };
 
-// Every problem once, in the order of the enum: errors first, then warnings.
+// Every problem once, in the order of the enum: errors first, then warnings, then notes.
 std::span<const ProblemInfo> problemTable();
 
 const ProblemInfo& info(Problem problem);

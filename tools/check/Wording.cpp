@@ -79,6 +79,25 @@ std::string counted(int count, const char* one, const char* few, const char* man
     return std::to_string(count) + " " + word;
 }
 
+std::string drawShare(int k)
+{
+    constexpr int kTen = 10;
+    if (k == 1)
+        return "он будет в каждой игре";
+    if (k == 2)
+        return "каждый выпадет примерно в половине игр";
+    if (k == 5)
+        return "каждый выпадет примерно в одной игре из пяти";
+    if (k >= kTen)
+        return k == kTen ? "каждый выпадет примерно в одной игре из десяти"
+                         : "игра берёт только первые десять, каждый из них выпадет примерно в одной игре из десяти";
+    const int more = kTen % k;
+    const std::string often = std::to_string(kTen / k + 1);
+    const std::string rest = std::to_string(kTen / k);
+    const std::string first = more == 1 ? "первый выпадет" : "первые " + std::to_string(more) + " выпадут";
+    return first + " примерно в " + often + " играх из 10, остальные — в " + rest;
+}
+
 std::string letter(int answer)
 {
     return std::string(1, static_cast<char>('A' + answer - 1));

@@ -22,6 +22,11 @@ std::string tailInQuotes(std::string_view text, int count);
 // "1 запись", "3 записи", "5 записей".
 std::string counted(int count, const char* one, const char* few, const char* many);
 
+// How often the game draws each of k questions repeated in turn to ten records, honest
+// where ten does not divide evenly: "каждый выпадет примерно в половине игр", "первый
+// выпадет примерно в 4 играх из 10, остальные — в 3". From ten on, the first ten each once.
+std::string drawShare(int k);
+
 // "A".."D" for 1..4: the letter on the answer's button.
 std::string letter(int answer);
 
