@@ -87,4 +87,19 @@ private:
     Encoding after_;
 };
 
+class ChangeRepeatsOwn : public QUndoCommand {
+public:
+    ChangeRepeatsOwn(OpenBank& bank, int step, bool after, const QString& what)
+        : QUndoCommand(what), bank_(bank), step_(step), after_(after)
+    {
+    }
+    void redo() override { bank_.putRepeatsOwn(step_, after_); }
+    void undo() override { bank_.putRepeatsOwn(step_, !after_); }
+
+private:
+    OpenBank& bank_;
+    int step_;
+    bool after_;
+};
+
 }  // namespace kvardelon::editor

@@ -79,7 +79,8 @@ std::vector<StepFill> planFill(const OpenBank& bank, const PlayedRecords* from)
     std::vector<StepFill> fills;
     for (int step = 1; step <= kSteps; ++step) {
         const std::vector<Record>& own = bank.file(step).records;
-        if (own.size() >= kTen)
+        // A step that repeats its own questions in turn is full unless the bank is to fill it.
+        if (own.size() >= kTen || (from == nullptr && bank.writesRepeats(step)))
             continue;
         StepFill fill{.step = step};
         const std::size_t needed = kTen - own.size();

@@ -58,9 +58,12 @@ void LiveCheck::checkStep(int step)
     std::vector<Finding>& found = perStep_.at(static_cast<std::size_t>(step - 1));
     const bool nothingRead = file.file.records.empty() && file.file.rest.empty();
     if (file.readError.isEmpty() || !nothingRead)
-        found = check::checkFile(file.file, step, file.path, fits_);
+        found = bank_.writesRepeats(step) ? check::checkFile(bank_.written(step), step, file.path, fits_)
+                                          : check::checkFile(file.file, step, file.path, fits_);
     else
         found.clear();  // that it is empty says nothing more than that it could not be read
+    // A note says what is meant: the line of how the game draws says it for the editor.
+    std::erase_if(found, [](const Finding& f) { return check::severity(f.problem) == check::Severity::Note; });
     if (!file.readError.isEmpty())
         found.insert(found.begin(), Finding{.problem = check::Problem::CannotOpen, .file = file.path, .step = step,
                                             .message = utf8(file.readError)});
@@ -69,6 +72,8 @@ void LiveCheck::checkStep(int step)
 void LiveCheck::recheck(int step)
 {
     checkStep(step);
+    // Her questions each once, as she sees them: a copy she made is a repeat, the copies that
+    // fill a step in turn are not.
     std::array<const BankFile*, kSteps> files{};
     std::array<std::filesystem::path, kSteps> names;
     for (int s = 1; s <= kSteps; ++s) {

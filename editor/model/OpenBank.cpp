@@ -7,6 +7,7 @@
 #include "BankFiles.h"
 #include "Edits.h"
 #include "QtText.h"
+#include "RepeatedInTurn.h"
 
 #include <algorithm>
 
@@ -43,6 +44,11 @@ StepFile readStep(const fs::path& folder, int step)
             read.readError += QString::fromStdString(check::misnamedFileAdvice(read.path));
     }
     read.file = read.onDisk;
+    if (const int turn = repeatedTurn(read.onDisk.records); turn > 0) {
+        read.repeatsOwn = true;
+        read.repeatedTo = static_cast<int>(read.onDisk.records.size());
+        read.file.records.resize(static_cast<std::size_t>(turn));
+    }
     return read;
 }
 
@@ -69,6 +75,10 @@ void OpenBank::open(const fs::path& dataFolder)
     folder_ = dataFolder;
     for (int step = 1; step <= kSteps; ++step)
         steps_[at(step)] = readStep(dataFolder, step);
+    // A bank of her own questions repeated in turn: a step she has not begun is one too.
+    const bool ownOnly = std::any_of(steps_.begin(), steps_.end(), [](const StepFile& s) { return s.repeatsOwn; });
+    for (StepFile& s : steps_)
+        s.repeatsOwn = s.repeatsOwn || (ownOnly && s.file.records.empty());
     modified_.fill(false);
     emit opened();
     emit modifiedChanged();
@@ -82,6 +92,28 @@ const StepFile& OpenBank::step(int step) const
 StepFile& OpenBank::stepFile(int step)
 {
     return steps_.at(at(step));
+}
+
+bool OpenBank::writesRepeats(int step) const
+{
+    const StepFile& own = this->step(step);
+    return own.repeatsOwn && !own.file.records.empty() &&
+           own.file.records.size() < static_cast<std::size_t>(kRecordsDrawnFrom);
+}
+
+BankFile OpenBank::written(int step) const
+{
+    const StepFile& own = this->step(step);
+    BankFile file = own.file;
+    if (!writesRepeats(step))
+        return file;
+    file.records = repeatedInTurn(own.file.records, static_cast<std::size_t>(own.repeatedTo));
+    // A copy where the file has the same text is written from the file's own bytes.
+    for (std::size_t i = own.file.records.size(); i < file.records.size(); ++i) {
+        const bool same = i < own.onDisk.records.size() && sameText(file.records[i], own.onDisk.records[i]);
+        file.records[i].line = same ? own.onDisk.records[i].line : 0;
+    }
+    return file;
 }
 
 int OpenBank::recordCount(int step) const
@@ -163,6 +195,24 @@ void OpenBank::setEncoding(int step, Encoding encoding, const QString& what)
         undoStack_.push(new ChangeEncoding(*this, step, encoding, what));
 }
 
+void OpenBank::setRepeatsOwn(int step, bool repeats, const QString& what)
+{
+    if (repeatsOwn(step) != repeats)
+        undoStack_.push(new ChangeRepeatsOwn(*this, step, repeats, what));
+}
+
+void OpenBank::repeatOwnEverywhere()
+{
+    for (int step = 1; step <= kSteps; ++step)
+        putRepeatsOwn(step, true);
+}
+
+void OpenBank::putRepeatsOwn(int step, bool repeats)
+{
+    stepFile(step).repeatsOwn = repeats;
+    afterChange(step, Place{step, 0});
+}
+
 void OpenBank::putText(Place place, RecordField field, const std::string& text)
 {
     fieldText(stepFile(place.step).file.records.at(static_cast<std::size_t>(place.record)), field) = text;
@@ -241,9 +291,11 @@ bool OpenBank::reload(int step)
     changed.existed = read.existed;
     changed.readError = read.readError;
     undoStack_.beginMacro(QStringLiteral("чтение ступени %1 с диска").arg(step));
-    replaceRecords(step, read.onDisk.records, {});
+    replaceRecords(step, read.file.records, {});
     setEncoding(step, encoding, {});
+    setRepeatsOwn(step, read.repeatsOwn, {});
     undoStack_.endMacro();
+    changed.repeatedTo = read.repeatedTo;
     changed.file.original = read.onDisk.original;
     changed.file.rest = read.onDisk.rest;
     changed.file.lineEnd = read.onDisk.lineEnd;
@@ -256,7 +308,8 @@ void OpenBank::afterChange(int step, std::optional<Place> shown)
 {
     const StepFile& changed = this->step(step);
     const bool modified = changed.file.encoding != changed.onDisk.encoding ||
-                          !sameRecords(changed.file.records, changed.onDisk.records);
+                          !sameRecords(writesRepeats(step) ? written(step).records : changed.file.records,
+                                       changed.onDisk.records);
     emit stepChanged(step);
     if (shown)
         emit changedAt(*shown);

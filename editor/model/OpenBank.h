@@ -32,6 +32,11 @@ struct StepFile {
     BankFile onDisk;           // as last read or written; onDisk.original holds the bytes
     bool existed = false;      // whether the file was there when last read or written
     QString readError;         // why it could not be read, in Russian; it then opened empty
+    // Fewer than ten questions are written repeated in turn (1..k, 1..k, ...) to repeatedTo
+    // records, so that the game draws only them; `file` holds each once. A file read in
+    // that shape opens so, its copies kept only as this mark.
+    bool repeatsOwn = false;
+    int repeatedTo = kRecordsDrawnFrom;
 };
 
 class OpenBank : public QObject {
@@ -47,6 +52,12 @@ public:
 
     const StepFile& step(int step) const;
     const BankFile& file(int step) const { return this->step(step).file; }
+    // The file as saving writes it: the step's own questions repeated in turn where it
+    // repeats them, else the file as edited.
+    BankFile written(int step) const;
+    bool repeatsOwn(int step) const { return this->step(step).repeatsOwn; }
+    // Whether written(step) differs from file(step): it repeats fewer than ten questions.
+    bool writesRepeats(int step) const;
     int recordCount(int step) const;
     const Record& record(Place place) const;
 
@@ -68,6 +79,10 @@ public:
     void exchangeRecords(Place a, Place b, const QString& what);
     void replaceRecords(int step, std::vector<Record> records, const QString& what);
     void setEncoding(int step, Encoding encoding, const QString& what);
+    void setRepeatsOwn(int step, bool repeats, const QString& what);
+    // Every step repeats its own questions from now on, as a new bank of her own questions
+    // does; no undo step, like opening.
+    void repeatOwnEverywhere();
 
     // What the undo commands apply; each says what changed.
     void putText(Place place, RecordField field, const std::string& text);
@@ -75,6 +90,7 @@ public:
     Record takeRecord(Place place);
     void putRecords(int step, std::vector<Record> records);
     void putEncoding(int step, Encoding encoding);
+    void putRepeatsOwn(int step, bool repeats);
 
     // The file now holds these bytes, written by the editor or by another program;
     // nothing when it is gone.

@@ -26,6 +26,7 @@ struct Question {
 struct NewBankPlace {
     std::filesystem::path folder;
     Template startFrom = Template::Shipped;
+    bool ownOnly = false;  // every step repeats her own questions in turn to make ten
 };
 
 class Questions {

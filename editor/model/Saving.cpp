@@ -108,11 +108,11 @@ namespace {
 // The step's bytes as they will be read back meaning what the editor shows.
 std::string bytesToWrite(OpenBank& bank, int step)
 {
-    WrittenFile written = writeBankFile(bank.file(step));
+    WrittenFile written = writeBankFile(bank.written(step));
     if (written.readsAs == Encoding::Utf8 && bank.file(step).encoding == Encoding::Cp1251) {
         // The game would take these windows-1251 bytes for UTF-8: the mark keeps them apart.
         bank.putEncoding(step, Encoding::Utf8WithMark);
-        written = writeBankFile(bank.file(step));
+        written = writeBankFile(bank.written(step));
     }
     return std::move(written.bytes);
 }

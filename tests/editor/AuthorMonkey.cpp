@@ -7,6 +7,7 @@
 #include "Csv.h"
 #include "FillSteps.h"
 #include "ImportEffects.h"
+#include "OwnQuestions.h"
 #include "QtText.h"
 #include "SaveFlow.h"
 
@@ -347,11 +348,15 @@ QString AuthorMonkey::importTable()
 QString AuthorMonkey::fill()
 {
     static const PlayedRecords shipped = readPlayedRecords(shippedBank());
-    const bool fromShipped = dice_.chance(0.5);
     const BankRecords before = records();
-    applyFill(bank_, planFill(bank_, fromShipped ? &shipped : nullptr));
+    const int how = dice_.weighted({2, 1, 2});
+    if (how == 2)
+        repeatOwnQuestions(bank_, stepsToRepeat(bank_));
+    else
+        applyFill(bank_, planFill(bank_, how == 0 ? &shipped : nullptr));
     expectNothingLostBut(before, {});
-    return fromShipped ? QStringLiteral("fill from the shipped bank") : QStringLiteral("fill with repeats");
+    constexpr const char* kHow[] = {"fill from the shipped bank", "fill with repeats", "fill: own questions in turn"};
+    return QString::fromUtf8(kHow[how]);
 }
 
 QString AuthorMonkey::save()
@@ -380,9 +385,9 @@ QString AuthorMonkey::save()
         ++written;
         // A file just written holds exactly what the editor holds, as the game reads it.
         const std::vector<Record> read = gameReads(now, scratch_.file(step), step);
-        if (bank_.isModified(step) || !readAsHeld(read, bank_.file(step)))
+        if (bank_.isModified(step) || !readAsHeld(read, bank_.written(step)))
             fault_ = QStringLiteral("%1 was written but the game reads other questions than the editor holds (%2)")
-                         .arg(stepName(step), difference(read, bank_.file(step).records));
+                         .arg(stepName(step), difference(read, bank_.written(step).records));
     }
     filesWritten_ += written;
     return QStringLiteral("save (outcome %1, %2 files written; %3)")
@@ -433,7 +438,7 @@ QString AuthorMonkey::undoEverythingAndBack()
     const int index = stack.index();
     stack.setIndex(0);
     for (int step = 1; step <= kSteps; ++step)
-        if (writeBankFile(bank_.file(step)).bytes != opened_.at(at(step)))
+        if (writeBankFile(bank_.written(step)).bytes != opened_.at(at(step)))
             fault_ = QStringLiteral("undoing all %1 steps leaves %2 other than it was opened").arg(index).arg(stepName(step));
     stack.setIndex(index);
     for (int step = 1; step <= kSteps; ++step)
@@ -482,9 +487,9 @@ QString AuthorMonkey::invariants()
             readRecords_.at(at(step)) = gameReads(disk, scratch_.file(step), step);
             readBytes_.at(at(step)) = disk;
         }
-        if (!readAsHeld(readRecords_.at(at(step)), bank_.file(step)))
+        if (!readAsHeld(readRecords_.at(at(step)), bank_.written(step)))
             return QStringLiteral("%1 is shown unchanged, but the game reads other questions from it (%2)")
-                .arg(stepName(step), difference(readRecords_.at(at(step)), bank_.file(step).records));
+                .arg(stepName(step), difference(readRecords_.at(at(step)), bank_.written(step).records));
     }
     return {};
 }
