@@ -85,7 +85,7 @@ std::optional<NewBankPlace> DialogQuestions::chooseNewBank()
     NewBankDialog dialog(programFolder_, parent_);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return NewBankPlace{dialog.folder(), dialog.startFrom()};
+    return NewBankPlace{dialog.folder(), dialog.startFrom(), dialog.ownOnly()};
 }
 
 }  // namespace kvardelon::editor

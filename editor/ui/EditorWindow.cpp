@@ -6,6 +6,7 @@
 #include "DiskWatch.h"
 #include "FindBar.h"
 #include "FindingsView.h"
+#include "OwnQuestions.h"
 #include "ProjectorPlay.h"
 #include "ProjectorStage.h"
 #include "QtText.h"
@@ -14,6 +15,7 @@
 #include "StartPage.h"
 #include "StepList.h"
 #include "TextRoom.h"
+#include "WrappedLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -102,6 +104,7 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, QWidget* parent)
             goTo(place, RecordField::Question);
     });
     connect(&bank_, &OpenBank::modifiedChanged, this, &EditorWindow::updateTitle);
+    connect(&bank_, &OpenBank::stepChanged, this, &EditorWindow::showDrawLine);
     connect(&bank_, &OpenBank::folderChanged, this, &EditorWindow::updateTitle);
     connect(check_, &LiveCheck::changed, this, [this] {
         summary_->setText(QStringLiteral("Ошибок: %1, предупреждений: %2")
@@ -139,7 +142,14 @@ QWidget* EditorWindow::buildEditorPage()
 
     auto* panes = new QSplitter(Qt::Horizontal);
     panes->addWidget(titled(QStringLiteral("Ст&упени"), steps_));
-    panes->addWidget(titled(QStringLiteral("Воп&росы ступени"), records_, buildRecordButtons()));
+    auto* belowRecords = new QWidget;
+    auto* belowLayout = new QVBoxLayout(belowRecords);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    drawLine_ = wrappedLabel({}, belowRecords);
+    drawLine_->setAccessibleName(QStringLiteral("Как игра выбирает вопрос ступени"));
+    belowLayout->addWidget(drawLine_);
+    belowLayout->addWidget(buildRecordButtons());
+    panes->addWidget(titled(QStringLiteral("Воп&росы ступени"), records_, belowRecords));
     panes->addWidget(formScroll);
     panes->setStretchFactor(0, 0);
     panes->setStretchFactor(1, 2);
@@ -201,9 +211,16 @@ void EditorWindow::buildDiskBanner(QWidget* parent)
     connect(keep, &QPushButton::clicked, this, &EditorWindow::keepMine);
 }
 
+void EditorWindow::showDrawLine()
+{
+    if (bank_.isOpen() && steps_->current() >= 1)
+        drawLine_->setText(drawLine(bank_, steps_->current()));
+}
+
 void EditorWindow::showStep(int step)
 {
     records_->records().showStep(step);
+    showDrawLine();
     records_->choose(0);
     showRecord(records_->current());
 }

@@ -87,6 +87,7 @@ private:
     void buildActions();
     void buildMenus();
     void showStep(int step);
+    void showDrawLine();  // how the game draws the chosen step's questions
     void showRecord(int record);
     void updateTitle();
     void updateActions();
@@ -120,6 +121,7 @@ private:
     QLabel* diskText_ = nullptr;
     std::vector<int> diskSteps_;
     QLabel* summary_ = nullptr;
+    QLabel* drawLine_ = nullptr;
     std::map<QString, QAction*> actions_;
     std::unique_ptr<ProjectorStage> stage_;
     ProjectorPlay* projector_ = nullptr;

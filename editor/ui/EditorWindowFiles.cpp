@@ -85,6 +85,8 @@ void EditorWindow::newBank()
         return;
     }
     showBank(created.dataFolder);
+    if (place->ownOnly)
+        bank_.repeatOwnEverywhere();
     statusBar()->showMessage(QStringLiteral("Новый банк создан в %1").arg(pathText(bankPlace(created.dataFolder))),
                              kStatusMilliseconds);
 }

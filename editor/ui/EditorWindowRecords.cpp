@@ -6,6 +6,8 @@
 #include "FullStepDialog.h"
 #include "HelpWindow.h"
 #include "Launch.h"
+#include "NumberWords.h"
+#include "OwnQuestions.h"
 #include "ProjectorPlay.h"
 #include "ProjectorStage.h"
 #include "QtText.h"
@@ -55,9 +57,14 @@ void EditorWindow::duplicateRecord()
     const Place at{current().step, current().record + 1};
     bank_.insertRecord(at, asNew(bank_.record(current())), QStringLiteral("копию вопроса"));
     goTo(at, RecordField::Question);
-    statusBar()->showMessage(QStringLiteral("Копия встала %1-й. Пока она повторяет вопрос, проверка отмечает повтор.")
-                                 .arg(at.record + 1),
-                             kStatusMilliseconds);
+    // On a step that repeats her questions a copy is never needed to make up ten.
+    statusBar()->showMessage(
+        bank_.repeatsOwn(at.step)
+            ? QStringLiteral("Копия встала %1-й: измените её в новый вопрос. Копировать, чтобы набрать десять, не нужно — "
+                             "ваши вопросы и так повторятся по кругу.")
+                  .arg(at.record + 1)
+            : QStringLiteral("Копия встала %1-й. Пока она повторяет вопрос, проверка отмечает повтор.").arg(at.record + 1),
+        kStatusMilliseconds);
 }
 
 // The author says which of the step's ten gives up its place, or that the arrival goes after them.
@@ -77,13 +84,24 @@ void EditorWindow::arriveOnFullStep(const Arrival& arrival, int offered)
 void EditorWindow::fillToTen()
 {
     if (planFill(bank_, nullptr).empty()) {
-        statusBar()->showMessage(QStringLiteral("Дополнять нечего: на каждой ступени уже не меньше десяти вопросов."),
+        statusBar()->showMessage(QStringLiteral("Дополнять нечего: на каждой ступени уже не меньше десяти вопросов "
+                                                "или ваши вопросы повторяются до десяти."),
                                  kStatusMilliseconds);
         return;
     }
     FillDialog dialog(bank_, programFolder_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (dialog.ownOnly()) {
+        const std::vector<int> repeated = stepsToRepeat(bank_);
+        repeatOwnQuestions(bank_, repeated);
+        statusBar()->showMessage(
+            QStringLiteral("Ваши вопросы повторятся по кругу до десяти на %1. Отменить: Ctrl+Z.")
+                .arg(repeated.size() == 1 ? QStringLiteral("ступени %1").arg(repeated.front())
+                                          : counted(static_cast<int>(repeated.size()), "ступени", "ступенях", "ступенях")),
+            kStatusMilliseconds * 2);
+        return;
+    }
     applyFill(bank_, dialog.plan());
     QStringList steps;
     int repeats = 0;

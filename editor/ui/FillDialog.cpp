@@ -1,6 +1,7 @@
 // The fill dialog: the shipped bank to take questions from, and what goes where.
 #include "FillDialog.h"
 
+#include "OwnQuestions.h"
 #include "WrappedLabel.h"
 
 #include <QButtonGroup>
@@ -25,6 +26,9 @@ constexpr Source kSources[] = {
     {Template::Classroom, "Вопросами для класса", "из банка для класса"},
 };
 
+// The choice of her own questions alone, beside the shipped banks.
+constexpr int kOwnOnly = 100;
+
 }  // namespace
 
 FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& programFolder, QWidget* parent)
@@ -34,9 +38,13 @@ FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& progra
     setMinimumWidth(640);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(wrappedLabel(QStringLiteral("Игра берёт вопрос из первых десяти на ступени, поэтому на каждой их "
-                                             "должно быть не меньше десяти. Недостающие можно взять из банка, "
-                                             "который идёт с игрой: только те вопросы, которых в вашем банке ещё нет."),
+                                             "должно быть не меньше десяти. Если своих меньше, они могут повториться "
+                                             "по кругу — тогда в игре будут только ваши вопросы. Или недостающие можно "
+                                             "взять из готового банка: только те вопросы, которых в вашем банке ещё нет."),
                               this));
+    auto* own = new QRadioButton(QStringLiteral("Только мои вопросы: каждый повторится, чтобы ступень была полной"), this);
+    source_->addButton(own, kOwnOnly);
+    layout->addWidget(own);
     for (const Source& source : kSources) {
         auto* radio = new QRadioButton(QString::fromUtf8(source.caption), this);
         if (const std::optional<std::filesystem::path> folder = templateFolder(source.kind, programFolder))
@@ -49,16 +57,13 @@ FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& progra
     }
     if (found_.empty())
         layout->addWidget(wrappedLabel(QStringLiteral("Банки, которые идут с игрой, не найдены: игра установлена не полностью. "
-                                                 "Ступени можно дополнить только повторами их же вопросов. Игра будет "
-                                                 "работать, но проверка отметит повторы: замените их своими."),
+                                                 "Ступени можно дополнить только повторами их же вопросов."),
                                   this));
-    else
-        source_->button(static_cast<int>(closest()))->setChecked(true);
+    source_->button(closest())->setChecked(true);
     preview_->setAccessibleName(QStringLiteral("Что добавится"));
     layout->addWidget(preview_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(found_.empty() ? QStringLiteral("Дополнить повторами")
-                                                                  : QStringLiteral("Дополнить"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Дополнить"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,20 +72,31 @@ FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& progra
     showPlan();
 }
 
-Template FillDialog::closest() const
+int FillDialog::closest() const
 {
-    Template best = found_.begin()->first;
-    int most = -1;
+    int best = kOwnOnly;
+    int most = 0;
     for (const auto& [kind, records] : found_)
         if (const int common = questionsInCommon(bank_, records); common > most) {
-            best = kind;
+            best = static_cast<int>(kind);
             most = common;
         }
     return best;
 }
 
+bool FillDialog::ownOnly() const
+{
+    return source_->checkedId() == kOwnOnly;
+}
+
 void FillDialog::showPlan()
 {
+    if (ownOnly()) {
+        plan_.clear();
+        preview_->setText(QStringLiteral("Как игра будет их выбирать:\n") +
+                          repeatSummary(bank_, stepsToRepeat(bank_)).join(u'\n'));
+        return;
+    }
     const auto chosen = found_.find(static_cast<Template>(source_->checkedId()));
     const bool fromBank = chosen != found_.end();
     plan_ = planFill(bank_, fromBank ? &chosen->second : nullptr);

@@ -21,14 +21,16 @@ public:
     // programFolder: where to look for the shipped banks, as a new bank does.
     FillDialog(const OpenBank& bank, const std::filesystem::path& programFolder, QWidget* parent = nullptr);
 
-    // What the chosen source adds to each short step.
+    // What the chosen source adds to each short step; nothing when the author chose her own
+    // questions repeated in turn.
     const std::vector<StepFill>& plan() const { return plan_; }
+    bool ownOnly() const;
 
 private:
     void showPlan();
     // The shipped bank found that shares the most questions with the author's: the one it
-    // was made from, as a rule.
-    Template closest() const;
+    // was made from, as a rule; her own questions alone when it shares none.
+    int closest() const;
 
     const OpenBank& bank_;
     std::map<Template, PlayedRecords> found_;  // the shipped banks there are

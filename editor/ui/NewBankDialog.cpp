@@ -21,17 +21,23 @@ namespace {
 
 struct Beginning {
     Template kind;
+    bool ownOnly;
     const char* caption;
     const char* explanation;
 };
 
+// The button of each is its index here.
 constexpr Beginning kBeginnings[] = {
-    {Template::Shipped, "С вопросов, которые идут с игрой",
+    {Template::Shipped, false, "С вопросов, которые идут с игрой",
      "Готовый банк: его вопросы можно заменять своими по одному, и игра работает с первой минуты."},
-    {Template::Classroom, "С вопросов для класса",
+    {Template::Classroom, false, "С вопросов для класса",
      "Вопросы по школьным предметам; замените их своими или добавьте к ним свои."},
-    {Template::Empty, "С чистого листа",
-     "Всё пишете сами. Игре нужно по десять вопросов на каждой из пятнадцати ступеней."},
+    {Template::Empty, true, "Только мои вопросы: каждый повторится, чтобы ступень была полной",
+     "Пишете свои вопросы, хоть по одному на ступень. Игре нужно десять на ступени: если ваших меньше, "
+     "они повторятся по кругу. В игре будут только ваши вопросы."},
+    {Template::Empty, false, "Мои вопросы, а недостающие — из готового банка",
+     "Пишете свои вопросы; если на ступени их меньше десяти, при сохранении редактор предложит добавить "
+     "вопросы из банка, который идёт с игрой."},
 };
 
 }  // namespace
@@ -62,19 +68,19 @@ NewBankDialog::NewBankDialog(const std::filesystem::path& programFolder, QWidget
     where->addWidget(browse);
     layout->addLayout(where);
     layout->addWidget(new QLabel(QStringLiteral("В этой папке будут лежать вопросы всех пятнадцати ступеней."), this));
-    for (const Beginning& beginning : kBeginnings) {
+    for (int index = 0; const Beginning& beginning : kBeginnings) {
         auto* radio = new QRadioButton(QString::fromUtf8(beginning.caption), this);
         radio->setAccessibleDescription(QString::fromUtf8(beginning.explanation));
         radio->setToolTip(QString::fromUtf8(beginning.explanation));
         radio->setEnabled(beginning.kind == Template::Empty || templateFolder(beginning.kind, programFolder));
-        startFrom_->addButton(radio, static_cast<int>(beginning.kind));
+        startFrom_->addButton(radio, index++);
         layout->addWidget(radio);
         auto* explanation = new QLabel(QString::fromUtf8(beginning.explanation), this);
         explanation->setWordWrap(true);
         explanation->setIndent(24);
         layout->addWidget(explanation);
     }
-    startFrom_->button(static_cast<int>(Template::Shipped))->setChecked(true);
+    startFrom_->button(0)->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Создать"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
@@ -99,7 +105,12 @@ std::filesystem::path NewBankDialog::folder() const
 
 Template NewBankDialog::startFrom() const
 {
-    return static_cast<Template>(startFrom_->checkedId());
+    return kBeginnings[startFrom_->checkedId()].kind;
+}
+
+bool NewBankDialog::ownOnly() const
+{
+    return kBeginnings[startFrom_->checkedId()].ownOnly;
 }
 
 }  // namespace kvardelon::editor

@@ -19,6 +19,7 @@ public:
 
     std::filesystem::path folder() const;
     Template startFrom() const;
+    bool ownOnly() const;  // only her own questions, each repeated in turn to make ten
 
     // A folder under the user's documents that holds no bank yet.
     static QString suggestedFolder();

@@ -4,6 +4,7 @@
 #include "FindingMarks.h"
 #include "Ladder.h"
 #include "NumberWords.h"
+#include "OwnQuestions.h"
 #include "RecordList.h"
 
 #include <QDropEvent>
@@ -42,12 +43,12 @@ void StepList::refresh()
     for (int step = 1; step <= kSteps; ++step) {
         QListWidgetItem* row = item(step - 1);
         const std::optional<check::Severity> worst = check_.worstInStep(step);
-        const QString count = counted(bank_.recordCount(step), "вопрос", "вопроса", "вопросов");
+        const QString count = drawLine(bank_, step);
         const QString changed = bank_.isModified(step) ? QStringLiteral(" — не сохранена") : QString();
         row->setText(stepTitle(step) + (bank_.isModified(step) ? QStringLiteral(" *") : QString()));
         row->setIcon(markIcon(worst));
         row->setToolTip(count + changed);
-        row->setData(Qt::AccessibleTextRole, stepTitle(step) + QStringLiteral(", ") + count + changed + markWords(worst));
+        row->setData(Qt::AccessibleTextRole, stepTitle(step) + QStringLiteral(": ") + count + changed + markWords(worst));
     }
 }
 
