@@ -167,6 +167,26 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"latinLettersInTwoWordsOfAnAnswer",
                    "\xEF\xBB\xBF" + withRecord(2, lines({"q3-2", "Кaкое-то Pябоe", "b", "c", "d", "1"})),
                    Problem::MixedLetters, 8, "«Кaкое» (a), «Pябоe» (P, e)"},
+        // Fewer than ten questions repeated in turn are meant so; a repeat of another shape is not.
+        BrokenFile{"threeQuestionsInTurn", records(3, 1, 3) + records(3, 1, 3) + records(3, 1, 3) + records(3, 1, 1),
+                   Problem::RepeatedInTurn, 0, "3 вопроса, повторённые по кругу до десяти записей: первый выпадет "
+                                               "примерно в 4 играх из 10, остальные — в 3."},
+        BrokenFile{"oneQuestionTenTimes", [] {
+                       std::string bytes;
+                       for (int r = 1; r <= 10; ++r)
+                           bytes += records(3, 1, 1);
+                       return bytes;
+                   }(),
+                   Problem::RepeatedInTurn, 0, "один и тот же вопрос, повторённый до десяти записей: он будет в каждой игре"},
+        BrokenFile{"twoQuestionsInTurnPastTheTenth", [] {
+                       std::string bytes;
+                       for (int r = 1; r <= 6; ++r)
+                           bytes += records(3, 1, 2);
+                       return bytes;
+                   }(),
+                   Problem::RepeatedInTurn, 0, "каждый выпадет примерно в половине игр"},
+        BrokenFile{"questionRepeatedOutOfTurn", withRecord(6, record("q3-2", 1)), Problem::RepeatedQuestion, 31,
+                   "qw3.txt:7"},
         BrokenFile{"eleventhRecord", records(3, 1, 11), Problem::RecordsAfterTenth, 61, "десяти"},
         // A line added or lost inside a record moves all below: told once, where it happened.
         BrokenFile{"blankLineBetweenRecords", records(3, 1, 4) + "\r\n" + records(3, 5, 10), Problem::ShiftedLines,
