@@ -42,7 +42,8 @@ FillDialog::FillDialog(const OpenBank& bank, const std::filesystem::path& progra
                                              "по кругу — тогда в игре будут только ваши вопросы. Или недостающие можно "
                                              "взять из готового банка: только те вопросы, которых в вашем банке ещё нет."),
                               this));
-    auto* own = new QRadioButton(QStringLiteral("Только мои вопросы: каждый повторится, чтобы ступень была полной"), this);
+    auto* own = new QRadioButton(
+        QStringLiteral("Только моими вопросами: каждый повторится по кругу, чтобы ступень была полной"), this);
     source_->addButton(own, kOwnOnly);
     layout->addWidget(own);
     for (const Source& source : kSources) {

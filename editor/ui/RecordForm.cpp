@@ -181,6 +181,10 @@ void RecordForm::fill()
         status_->setText(QStringLiteral("Это %1-й вопрос ступени. Игра выбирает вопрос только из первых десяти, "
                                         "этот она не покажет; чтобы он играл, переместите его выше.")
                              .arg(place_.record + 1));
+    else if (bank_.writesRepeats(place_.step))
+        status_->setText(QStringLiteral("Вопрос %1 из %2 на ступени; игра выбирает только из ваших.")
+                             .arg(place_.record + 1)
+                             .arg(bank_.recordCount(place_.step)));
     else
         status_->setText(QStringLiteral("Вопрос %1 из %2 на ступени; игра выбирает один из первых десяти.")
                              .arg(place_.record + 1)
