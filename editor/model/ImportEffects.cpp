@@ -103,7 +103,10 @@ QStringList importSummary(const OpenBank& bank, const ImportPlan& plan, ImportMo
         QString line = stepWithPrize(effect.step) + QStringLiteral(": ") + playedText(effect);
         if (!effect.leaving.empty())
             line += leavingText(effect.leaving);
-        if (effect.records.size() < kTen)
+        if (effect.records.size() < kTen && !effect.records.empty() && bank.repeatsOwn(effect.step))
+            line += QStringLiteral("; всего на ступени будет %1, и они повторятся по кругу до десяти")
+                        .arg(effect.records.size());
+        else if (effect.records.size() < kTen)
             line += QStringLiteral("; всего на ступени будет %1 из нужных десяти: игра остановится с ошибкой, "
                                    "если выпадет недостающий")
                         .arg(effect.records.size());
