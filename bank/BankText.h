@@ -34,6 +34,12 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
+// Whether two records say the same, wherever each stands in its file.
+inline bool sameText(const Record& a, const Record& b)
+{
+    return a.question == b.question && a.answers == b.answers && a.answerLine == b.answerLine;
+}
+
 // One line of a file as it stands: its bytes and its line end ("\r\n", "\r", "\n", or none
 // for a last line without one).
 struct RawLine {

@@ -5,11 +5,6 @@ namespace kvardelon {
 
 namespace {
 
-bool sameText(const Record& a, const Record& b)
-{
-    return a.question == b.question && a.answers == b.answers && a.answerLine == b.answerLine;
-}
-
 bool repeatsEvery(const std::vector<Record>& records, std::size_t k)
 {
     for (std::size_t i = k; i < records.size(); ++i)

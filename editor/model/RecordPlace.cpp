@@ -36,9 +36,4 @@ RecordField answerField(int answer)
     return static_cast<RecordField>(answer);
 }
 
-bool sameText(const Record& a, const Record& b)
-{
-    return a.question == b.question && a.answers == b.answers && a.answerLine == b.answerLine;
-}
-
 }  // namespace kvardelon::editor

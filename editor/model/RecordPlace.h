@@ -18,9 +18,6 @@ const std::string& fieldText(const Record& record, RecordField field);
 // Field of answer 1..4.
 RecordField answerField(int answer);
 
-// The same six lines, wherever in the file they came from.
-bool sameText(const Record& a, const Record& b);
-
 struct Place {
     int step = 0;    // 1..15
     int record = 0;  // from 0, into BankFile::records
