@@ -32,7 +32,8 @@ struct StepFill {
 
 // One entry for each step of fewer than ten records, in step order. from: the shipped
 // bank, whose questions are taken in its order, each only when no step of the author's
-// bank asks it already; null for repeats only. What the bank cannot give is made up by
+// bank asks it already; null for repeats only, which leaves out the steps that repeat
+// their own questions in turn already. What the bank cannot give is made up by
 // repeating the step's own questions in turn.
 std::vector<StepFill> planFill(const OpenBank& bank, const PlayedRecords* from);
 
