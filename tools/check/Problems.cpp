@@ -38,7 +38,7 @@ constexpr std::array kProblems{
                 "вопрос или ответ не помещается в своё место в окне игры"},
     ProblemInfo{Problem::MixedLetters, "mixed-letters", W, "латинские буквы в русском слове («Cосна» с латинской C)"},
     ProblemInfo{Problem::RepeatedInTurn, "repeated-in-turn", N,
-                "на ступени меньше десяти вопросов, и они повторены по кругу до десяти: так и задумано"},
+                "на ступени меньше десяти вопросов, и они повторены по кругу до десяти записей"},
 };
 
 // The table is indexed by the enum: each row must sit at its problem's place.
