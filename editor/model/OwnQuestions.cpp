@@ -23,7 +23,7 @@ std::vector<int> stepsToRepeat(const OpenBank& bank)
 {
     std::vector<int> steps;
     for (int step = 1; step <= kSteps; ++step)
-        if (bank.recordCount(step) > 0 && bank.recordCount(step) < kRecordsDrawnFrom && !bank.repeatsOwn(step))
+        if (bank.recordCount(step) < kRecordsDrawnFrom && !bank.repeatsOwn(step))
             steps.push_back(step);
     return steps;
 }
@@ -53,12 +53,10 @@ QStringList repeatSummary(const OpenBank& bank, const std::vector<int>& steps)
     QStringList lines;
     for (const int step : steps) {
         const int count = bank.recordCount(step);
-        lines.append(stepWithPrize(step) + QStringLiteral(": ") + yourQuestions(count) + QStringLiteral(", ") +
-                     drawShare(count) + u'.');
+        lines.append(stepWithPrize(step) + QStringLiteral(": ") +
+                     (count == 0 ? QStringLiteral("вопросов нет — напишите хотя бы один, он повторится до десяти.")
+                                 : yourQuestions(count) + QStringLiteral(", ") + drawShare(count) + u'.'));
     }
-    for (int step = 1; step <= kSteps; ++step)
-        if (bank.recordCount(step) == 0)
-            lines.append(stepWithPrize(step) + QStringLiteral(": вопросов нет — напишите хотя бы один."));
     return lines;
 }
 

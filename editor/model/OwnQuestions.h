@@ -11,7 +11,8 @@
 
 namespace kvardelon::editor {
 
-// The steps of one to nine questions that do not repeat them yet.
+// The steps of fewer than ten questions that do not repeat them yet; one with none will
+// repeat the first she writes.
 std::vector<int> stepsToRepeat(const OpenBank& bank);
 
 // The steps repeat their own questions in turn from now on; one step on the undo stack.
@@ -22,7 +23,7 @@ void repeatOwnQuestions(OpenBank& bank, const std::vector<int>& steps);
 QString drawLine(const OpenBank& bank, int step);
 
 // One line a step for the fill dialog: "Ступень 3 (300): 2 ваших вопроса, каждый выпадет …"
-// for each step given, and what the steps with no question yet still need.
+// for each step given; for one with no question yet, that it needs one.
 QStringList repeatSummary(const OpenBank& bank, const std::vector<int>& steps);
 
 }  // namespace kvardelon::editor

@@ -96,9 +96,12 @@ void EditorWindow::fillToTen()
         const std::vector<int> repeated = stepsToRepeat(bank_);
         repeatOwnQuestions(bank_, repeated);
         statusBar()->showMessage(
-            QStringLiteral("Ваши вопросы повторятся по кругу до десяти на %1. Отменить: Ctrl+Z.")
-                .arg(repeated.size() == 1 ? QStringLiteral("ступени %1").arg(repeated.front())
-                                          : counted(static_cast<int>(repeated.size()), "ступени", "ступенях", "ступенях")),
+            repeated.empty()
+                ? QStringLiteral("Ваши вопросы уже повторяются по кругу; на ступенях без вопросов напишите хотя бы один.")
+                : QStringLiteral("Ваши вопросы повторятся по кругу до десяти на %1. Отменить: Ctrl+Z.")
+                      .arg(repeated.size() == 1
+                               ? QStringLiteral("ступени %1").arg(repeated.front())
+                               : counted(static_cast<int>(repeated.size()), "ступени", "ступенях", "ступенях")),
             kStatusMilliseconds * 2);
         return;
     }
