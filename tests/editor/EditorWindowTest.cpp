@@ -58,6 +58,11 @@ bool hasCyrillic(const QString& text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
 }
 
+std::string scratchFile(const OpenBank& bank, int step)
+{
+    return test::bytesOf(bank.step(step).path);
+}
+
 }  // namespace
 
 class EditorWindowTest : public QObject {
@@ -323,6 +328,30 @@ private slots:
         QCOMPARE(window_->bank().undoStack().count(), 1);
         window_->bank().undoStack().undo();
         QVERIFY(!window_->bank().isModified());
+    }
+
+    // The teacher's own quiz: one question a step, saved without a question asked, and each
+    // step said to put its one question in every game.
+    void aNewBankOfOnlyHerQuestionsSavesWithNoQuestionAsked()
+    {
+        const QTemporaryDir place;
+        test::ScriptedQuestions& questions = script();
+        questions.chooseNewBank(NewBankPlace{toPath(place.path()) / "bank", Template::Empty, true});
+        window_->newBank();
+        for (int step = 1; step <= kSteps; ++step)
+            window_->bank().insertRecord({step, 0},
+                                         Record{.question = "Вопрос учителя для ступени " + std::to_string(step),
+                                                .answers = {"Лист", "Корень", "Стебель", "Цветок"},
+                                                .answerLine = "2"},
+                                         QStringLiteral("новый вопрос"));
+        QVERIFY(window_->save());
+        QCOMPARE(questions.asked().size(), 1);  // where to make it, and nothing at saving
+        QCOMPARE(parseBankFile(scratchFile(window_->bank(), 15)).records.size(), std::size_t{10});
+        QStringList drawn;
+        for (const QLabel* label : window_->findChildren<QLabel*>())
+            if (label->accessibleName() == QStringLiteral("Как игра выбирает вопрос ступени"))
+                drawn.append(label->text());
+        QCOMPARE(drawn, QStringList{QStringLiteral("1 ваш вопрос, он будет в каждой игре.")});
     }
 
     // "Сохранить как…" into a folder that holds a bank asks first, as "Новый банк" refuses.
