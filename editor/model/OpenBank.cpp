@@ -210,7 +210,8 @@ void OpenBank::repeatOwnEverywhere()
 void OpenBank::putRepeatsOwn(int step, bool repeats)
 {
     stepFile(step).repeatsOwn = repeats;
-    afterChange(step, Place{step, 0});
+    // No record changed: the author stays where she is.
+    afterChange(step, std::nullopt);
 }
 
 void OpenBank::putText(Place place, RecordField field, const std::string& text)
