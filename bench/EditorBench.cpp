@@ -4,6 +4,7 @@
 #include "BankText.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
+#include "StepFiles.h"
 #include "TextRoom.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ fs::path makeBank()
                 bytes += kAnswer + " " + std::to_string(a) + "\r\n";
             bytes += std::to_string(1 + r % 4) + "\r\n";
         }
-        std::ofstream(folder / ("qw" + std::to_string(step) + ".txt"), std::ios::binary) << bytes;
+        std::ofstream(folder / stepFileName(step), std::ios::binary) << bytes;
     }
     return folder;
 }
@@ -55,7 +56,7 @@ const fs::path& bankFolder()
 // The game's reader through one whole file: every record of it.
 int readAsTheGame(int step)
 {
-    const fs::path file = bankFolder() / ("qw" + std::to_string(step) + ".txt");
+    const fs::path file = bankFolder() / stepFileName(step);
     const std::string bytes = readBankFileBytes(file, step);
     RecordReader reader(bytes, file, step);
     int records = 0;

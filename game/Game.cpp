@@ -31,7 +31,7 @@ void Game::answer(int n)
         return;
     }
     passStep(state_, windows_);
-    if (state_.gintK == kTopStep) {
+    if (state_.gintK == kSteps) {
         finish(kWonText, state_.gintnsum);
         return;
     }

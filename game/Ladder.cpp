@@ -19,7 +19,7 @@ constexpr LadderStep guaranteed(std::int32_t prize, const char* caption)
 
 }  // namespace
 
-const std::array<LadderStep, kTopStep> kLadder = {{
+const std::array<LadderStep, kSteps> kLadder = {{
     ordinary(100, "100"),
     ordinary(200, "200"),
     ordinary(300, "300"),
@@ -40,7 +40,7 @@ const std::array<LadderStep, kTopStep> kLadder = {{
 
 const LadderStep& ladderStep(int step)
 {
-    assert(step >= 1 && step <= kTopStep);
+    assert(step >= 1 && step <= kSteps);
     return kLadder.at(static_cast<std::size_t>(step - 1));
 }
 
@@ -61,13 +61,13 @@ void passStep(GameState& state, WindowOps& windows)
 
 void advance(GameState& state)
 {
-    if (state.gintK < kTopStep)
+    if (state.gintK < kSteps)
         ++state.gintK;
 }
 
 void restoreLadderColours(WindowOps& windows)
 {
-    for (int step = 1; step <= kTopStep; ++step)
+    for (int step = 1; step <= kSteps; ++step)
         windows.setLadderColour(step, ladderStep(step).atRest);
 }
 

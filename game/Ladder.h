@@ -1,6 +1,7 @@
 // The game state and the prize ladder of fifteen steps.
 #pragma once
 
+#include "StepFiles.h"
 #include "WindowOps.h"
 
 #include <array>
@@ -28,8 +29,6 @@ struct LadderStep {
     Colour passed;
 };
 
-inline constexpr int kTopStep = 15;
-
 namespace colour {
 inline constexpr Colour lightGreen = 0x80FF80;
 inline constexpr Colour darkGreen = 0x008000;
@@ -40,7 +39,7 @@ inline constexpr Colour orange = 0x0080FF;
 }  // namespace colour
 
 // Row k - 1 describes step k.
-extern const std::array<LadderStep, kTopStep> kLadder;
+extern const std::array<LadderStep, kSteps> kLadder;
 
 // The ladder row of step 1..15.
 const LadderStep& ladderStep(int step);

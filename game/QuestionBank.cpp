@@ -3,6 +3,7 @@
 
 #include "BankError.h"
 #include "BankFiles.h"
+#include "StepFiles.h"
 
 #include <string>
 #include <string_view>
@@ -13,9 +14,8 @@ namespace fs = std::filesystem;
 
 QuestionBank::QuestionBank(fs::path folder) : folder_(std::move(folder))
 {
-    // The step as the game shows numbers, less its leading blank.
-    for (int step = 1; step <= kTopStep; ++step)
-        fileNames_.at(static_cast<std::size_t>(step - 1)) = folder_ / ("qw" + numberText(step).substr(1) + ".txt");
+    for (int step = 1; step <= kSteps; ++step)
+        fileNames_.at(static_cast<std::size_t>(step - 1)) = folder_ / stepFileName(step);
 }
 
 const fs::path& QuestionBank::fileName(int step) const

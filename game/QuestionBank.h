@@ -3,6 +3,7 @@
 
 #include "BankText.h"
 #include "Ladder.h"
+#include "StepFiles.h"
 #include "Random.h"
 #include "WindowOps.h"
 
@@ -15,7 +16,7 @@ class QuestionBank {
 public:
     explicit QuestionBank(std::filesystem::path folder = "data");
 
-    // folder/qwK.txt: the step in decimal, no blank, no leading zero. Step 1..15.
+    // folder/qwK.txt (stepFileName). Step 1..15.
     const std::filesystem::path& fileName(int step) const;
 
     // Reads the step's file, draws a record count R in 1..10 and reads records 1..R only,
@@ -28,7 +29,7 @@ public:
 
 private:
     std::filesystem::path folder_;
-    std::array<std::filesystem::path, kTopStep> fileNames_;
+    std::array<std::filesystem::path, kSteps> fileNames_;
 };
 
 }  // namespace kvardelon

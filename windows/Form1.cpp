@@ -26,7 +26,7 @@ constexpr int kLadderRowTwips = 360;
 // Step 15 stands at the top, step 1 at the bottom.
 Twips ladderPlace(int step)
 {
-    return {kLadderLeft, (kTopStep - step) * kLadderRowTwips, kLadderWidth, kLadderHeight};
+    return {kLadderLeft, (kSteps - step) * kLadderRowTwips, kLadderWidth, kLadderHeight};
 }
 
 // 1..4 for Command1..Command4.
@@ -62,7 +62,7 @@ void Form1::build(QWidget& client)
     for (int n = 1; n <= 4; ++n)
         commands_[static_cast<std::size_t>(n - 1)] = panel_->answerButton(n);
     labels_[0] = panel_->questionLabel();
-    for (int step = 1; step <= kTopStep; ++step) {
+    for (int step = 1; step <= kSteps; ++step) {
         QLabel* label = makeLabel(w, labelName(step + 1).constData(), QString::fromLatin1(ladderStep(step).caption),
                                   ladderPlace(step), Qt::AlignHCenter);
         setTextColour(label, fromBgr(ladderStep(step).atRest));

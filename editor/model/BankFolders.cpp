@@ -84,11 +84,6 @@ bool holdsBankFile(const fs::path& folder)
     return false;
 }
 
-fs::path stepFileName(int step)
-{
-    return "qw" + std::to_string(step) + ".txt";
-}
-
 std::optional<fs::path> findDataFolder(const fs::path& folder)
 {
     if (isFolder(folder / "data"))

@@ -2,17 +2,14 @@
 // starts from, the folder the game must start in.
 #pragma once
 
+#include "StepFiles.h"
+
 #include <QString>
 
 #include <filesystem>
 #include <optional>
 
 namespace kvardelon::editor {
-
-inline constexpr int kSteps = 15;
-
-// "qw7.txt": the name of step 1..15's file inside a data folder.
-std::filesystem::path stepFileName(int step);
 
 // Whether anything stands in the folder under the name of one of the fifteen files.
 bool holdsBankFile(const std::filesystem::path& folder);

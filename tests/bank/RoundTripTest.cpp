@@ -4,6 +4,7 @@
 #include "BankText.h"
 #include "Scratch.h"
 #include "ShippedBanks.h"
+#include "StepFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,8 @@ class ShippedBanks : public ::testing::TestWithParam<ShippedBank> {};
 
 TEST_P(ShippedBanks, everyFileInEveryEncodingIsWrittenBackByteForByte)
 {
-    for (int step = 1; step <= 15; ++step) {
-        const std::string name = "qw" + std::to_string(step) + ".txt";
+    for (int step = 1; step <= kSteps; ++step) {
+        const std::string name = stepFileName(step);
         const std::string shipped = readFile(fs::path(KVARDELON_SOURCE_DIR) / GetParam().folder / name);
         const std::string utf8 = cp1251ToUtf8(shipped);
         ASSERT_EQ(parseBankFile(utf8).encoding, Encoding::Utf8) << name;

@@ -82,8 +82,8 @@ TEST(CheckAcrossBank, findsAQuestionRepeatedInAnotherFileAndSkipsMissingFiles)
 {
     const BankFile first = parsed(test::record("Столица Франции?", 1));
     const BankFile second = parsed(test::record("Столица Италии?", 1) + test::record("Столица Франции?", 2));
-    std::array<const BankFile*, kTopStep> files{};
-    std::array<fs::path, kTopStep> names;
+    std::array<const BankFile*, kSteps> files{};
+    std::array<fs::path, kSteps> names;
     files[0] = &first;
     files[4] = &second;
     names[0] = "qw1.txt";

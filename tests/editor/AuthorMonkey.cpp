@@ -115,7 +115,7 @@ std::string bytesNow(const fs::path& file)
 
 QString stepName(int step)
 {
-    return QStringLiteral("qw%1.txt").arg(step);
+    return QString::fromStdString(stepFileName(step));
 }
 
 }  // namespace

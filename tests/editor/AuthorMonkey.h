@@ -37,7 +37,7 @@ private:
     QStringList log_;
 };
 
-using BankRecords = std::array<std::vector<Record>, editor::kSteps>;
+using BankRecords = std::array<std::vector<Record>, kSteps>;
 
 class AuthorMonkey {
 public:
@@ -81,10 +81,10 @@ private:
     ScratchBank scratch_;
     editor::OpenBank bank_;
     RandomQuestions questions_;
-    std::array<std::string, editor::kSteps> opened_;  // each file's bytes when the bank was opened
+    std::array<std::string, kSteps> opened_;  // each file's bytes when the bank was opened
     std::set<int> outside_;                           // steps another program wrote since the editor looked
-    std::array<std::string, editor::kSteps> readBytes_;       // the game's reading of these bytes…
-    std::array<std::vector<Record>, editor::kSteps> readRecords_;  // …is this
+    std::array<std::string, kSteps> readBytes_;       // the game's reading of these bytes…
+    std::array<std::vector<Record>, kSteps> readRecords_;  // …is this
     QString fault_;
     std::map<QString, int> done_;
     int filesWritten_ = 0;

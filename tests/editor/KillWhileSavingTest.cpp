@@ -43,7 +43,7 @@ private slots:
             saver.kill();
             QVERIFY(saver.waitForFinished(10000));
             saves += static_cast<int>(saver.readAll().count("saved"));
-            for (int step = 1; step <= 15; ++step) {
+            for (int step = 1; step <= kSteps; ++step) {
                 NullWindowOps windows;
                 TenthRecord tenth;
                 GameState state;

@@ -1,6 +1,8 @@
 // Making and reading scratch copies of the shipped bank.
 #include "ScratchBank.h"
 
+#include "StepFiles.h"
+
 #include <chrono>
 #include <fstream>
 #include <iterator>
@@ -19,15 +21,15 @@ ScratchBank::ScratchBank(const char* bank) : data_(fs::path(folder_.path().toStd
     fs::create_directories(data_);
     // Long enough ago that a file written by a test cannot carry the same time.
     const fs::file_time_type past = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
-    for (int step = 1; step <= 15; ++step) {
-        fs::copy_file(shippedBank(bank) / ("qw" + std::to_string(step) + ".txt"), file(step));
+    for (int step = 1; step <= kSteps; ++step) {
+        fs::copy_file(shippedBank(bank) / stepFileName(step), file(step));
         fs::last_write_time(file(step), past);
     }
 }
 
 fs::path ScratchBank::file(int step) const
 {
-    return data_ / ("qw" + std::to_string(step) + ".txt");
+    return data_ / stepFileName(step);
 }
 
 std::string bytesOf(const fs::path& file)
@@ -46,10 +48,10 @@ void ScratchBank::write(int step, const std::string& bytes) const
     std::ofstream(file(step), std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::array<FileState, 15> ScratchBank::state() const
+std::array<FileState, kSteps> ScratchBank::state() const
 {
-    std::array<FileState, 15> states;
-    for (int step = 1; step <= 15; ++step)
+    std::array<FileState, kSteps> states;
+    for (int step = 1; step <= kSteps; ++step)
         states.at(static_cast<std::size_t>(step - 1)) = {bytes(step), fs::last_write_time(file(step))};
     return states;
 }

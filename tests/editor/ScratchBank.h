@@ -2,6 +2,8 @@
 // what each file held and when it was written, to compare after the editor has been at it.
 #pragma once
 
+#include "StepFiles.h"
+
 #include <QTemporaryDir>
 
 #include <array>
@@ -25,7 +27,7 @@ public:
     const std::filesystem::path& data() const { return data_; }
     std::filesystem::path file(int step) const;
 
-    std::array<FileState, 15> state() const;
+    std::array<FileState, kSteps> state() const;
     std::string bytes(int step) const;
     void write(int step, const std::string& bytes) const;
 

@@ -154,7 +154,7 @@ TempBank::~TempBank()
 
 std::filesystem::path TempBank::file(int step) const
 {
-    return folder() / ("qw" + std::to_string(step) + ".txt");
+    return folder() / stepFileName(step);
 }
 
 void TempBank::write(int step, const std::string& bytes) const

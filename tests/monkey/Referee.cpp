@@ -83,7 +83,7 @@ bool playing(Forms& forms)
 // The ladder label of each step in the colour it should have: passed below `passedUpTo`.
 QString ladderFault(Form1& form1, int passedUpTo)
 {
-    for (int step = 1; step <= kTopStep; ++step) {
+    for (int step = 1; step <= kSteps; ++step) {
         const QByteArray name = numberedName("Label", step + 1);
         const auto* label = form1.control<QLabel>(name.constData());
         if (label == nullptr)
@@ -254,13 +254,13 @@ QString Referee::effect(const Snapshot& before, const Hit& hit, const Snapshot& 
         const int k = was.gintK;
         if (!before.playing)
             return QStringLiteral("answer button %1 took a click outside a game").arg(answer);
-        if (answer == was.gintO && k == kTopStep) {
+        if (answer == was.gintO && k == kSteps) {
             ++tally_.wins;
             if (after.loaded[0] || !after.loaded[3])
                 return QStringLiteral("the correct answer at step 15 left the windows %1").arg(windowsText(after));
             if (after.result != won(1000000))
                 return QStringLiteral("the win at step 15 shows \"%1\"").arg(after.result);
-            if (now.gintK != kTopStep || now.gintsum != 500000 || now.gintnsum != 1000000)
+            if (now.gintK != kSteps || now.gintsum != 500000 || now.gintnsum != 1000000)
                 return QStringLiteral("the win at step 15 left %1").arg(describe(now));
         } else if (answer == was.gintO) {
             const std::int32_t prize = ladderStep(k).prize;
@@ -429,7 +429,7 @@ QString Referee::duringGame(test::TestForms& t) const
     Form1& form1 = t.forms().form1;
     const GameState& s = form1.state();
     const int k = s.gintK;
-    if (k < 1 || k > kTopStep)
+    if (k < 1 || k > kSteps)
         return QStringLiteral("during a game gintK is %1").arg(k);
     const std::int32_t below = k == 1 ? 0 : ladderStep(k - 1).prize;
     if (s.gintsum != below)

@@ -139,7 +139,7 @@ private slots:
     void ladderShowsItsPrizesInTheirRestingColours()
     {
         TestForms t;
-        for (int step = 1; step <= kTopStep; ++step) {
+        for (int step = 1; step <= kSteps; ++step) {
             const QByteArray name = "Label" + QByteArray::number(step + 1);
             auto* label = t.form1().control<QLabel>(name.constData());
             QCOMPARE(label->text(), QString::fromLatin1(ladderStep(step).caption));
@@ -159,7 +159,7 @@ private slots:
             const double lb = luminance(b);
             return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
         };
-        for (int step = 1; step <= kTopStep; ++step) {
+        for (int step = 1; step <= kSteps; ++step) {
             QVERIFY2(contrast(fromBgr(ladderStep(step).atRest), kBackground) >= 3.0, ladderStep(step).caption);
             QVERIFY2(contrast(fromBgr(ladderStep(step).passed), kBackground) >= 3.0, ladderStep(step).caption);
         }

@@ -29,7 +29,7 @@ private:
         QVERIFY(form1.isLoaded());
         QVERIFY(form1.window()->isVisible());
         QVERIFY(form1.isEnabled());
-        for (int step = 1; step <= kTopStep; ++step)
+        for (int step = 1; step <= kSteps; ++step)
             QCOMPARE(ladderColour(t, step), fromBgr(ladderStep(step).atRest));
         QCOMPARE(t.labelText(form1, "Label1"), QString());
         for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
@@ -84,7 +84,7 @@ private slots:
     {
         TestForms t;
         QVERIFY(t.playTo(15));
-        for (int step = 1; step < kTopStep; ++step)
+        for (int step = 1; step < kSteps; ++step)
             QCOMPARE(ladderColour(t, step), fromBgr(ladderStep(step).passed));
         t.answerCorrectly();
         QVERIFY(!t.form1().isLoaded());

@@ -93,8 +93,8 @@ std::string misnamedFileAdvice(const fs::path& missing)
     return nearMiss ? nearMissAdvice(missing, *nearMiss, false) : std::string();
 }
 
-std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>& files,
-                                     const std::array<fs::path, kTopStep>& names)
+std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kSteps>& files,
+                                     const std::array<fs::path, kSteps>& names)
 {
     std::vector<Finding> findings;
     std::map<std::string, Place, std::less<>> questions;
@@ -130,10 +130,10 @@ std::vector<Finding> checkBank(const fs::path& folder, const Fits& fits)
 {
     const QuestionBank bank(folder);
     std::vector<Finding> findings;
-    std::array<std::optional<BankFile>, kTopStep> files;
-    std::array<const BankFile*, kTopStep> present{};
-    std::array<fs::path, kTopStep> names;
-    for (int step = 1; step <= kTopStep; ++step) {
+    std::array<std::optional<BankFile>, kSteps> files;
+    std::array<const BankFile*, kSteps> present{};
+    std::array<fs::path, kSteps> names;
+    for (int step = 1; step <= kSteps; ++step) {
         const auto k = static_cast<std::size_t>(step - 1);
         Loaded loaded = load(bank.fileName(step), step);
         if (loaded.failure)
@@ -166,8 +166,8 @@ std::vector<Finding> checkSingleFile(const fs::path& file, const Fits& fits)
         return findings;
     const std::vector<Finding> found = checkFile(*loaded.file, step, loaded.name, fits);
     findings.insert(findings.end(), found.begin(), found.end());
-    std::array<const BankFile*, kTopStep> present{};
-    std::array<fs::path, kTopStep> names;
+    std::array<const BankFile*, kSteps> present{};
+    std::array<fs::path, kSteps> names;
     present[0] = &*loaded.file;
     names[0] = loaded.name;
     std::vector<Finding> across = checkAcrossBank(present, names);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "BankText.h"
-#include "Ladder.h"
+#include "StepFiles.h"
 #include "Problems.h"
 #include "WindowOps.h"
 
@@ -54,8 +54,8 @@ std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesy
 
 // The checks across files: a question that an earlier file, or an earlier record of the
 // same file, already has. files[k] is the file of step k + 1; null where it is missing.
-std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kTopStep>& files,
-                                     const std::array<std::filesystem::path, kTopStep>& names);
+std::vector<Finding> checkAcrossBank(const std::array<const BankFile*, kSteps>& files,
+                                     const std::array<std::filesystem::path, kSteps>& names);
 
 // Reads the fifteen files of a folder (a file missing or unreadable is a finding, never an
 // exception) and runs both checks. Findings come file by file, in line order. Writes nothing.

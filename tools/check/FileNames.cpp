@@ -2,7 +2,7 @@
 #include "FileNames.h"
 #include "PathText.h"
 
-#include "Ladder.h"
+#include "StepFiles.h"
 
 #include <algorithm>
 #include <string>
@@ -41,13 +41,13 @@ int stepOfName(std::string_view fileName)
             return 0;
         step = step * 10 + (c - '0');
     }
-    return step >= 1 && step <= kTopStep ? step : 0;
+    return step >= 1 && step <= kSteps ? step : 0;
 }
 
 bool isExactName(std::string_view fileName)
 {
     const int step = stepOfName(fileName);
-    return step > 0 && fileName == "qw" + std::to_string(step) + ".txt";
+    return step > 0 && fileName == stepFileName(step);
 }
 
 std::optional<fs::path> nearMissOf(const fs::path& file)
