@@ -1,5 +1,6 @@
 // The bank's fatal error as a value, with a technical line for logs.
 #include "BankError.h"
+#include "CountedWords.h"
 #include "PathText.h"
 
 #include <string>

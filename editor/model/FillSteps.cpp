@@ -4,6 +4,7 @@
 #include "BankError.h"
 #include "BankFiles.h"
 #include "NumberWords.h"
+#include "Wording.h"
 
 #include <set>
 

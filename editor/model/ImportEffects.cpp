@@ -3,6 +3,7 @@
 
 #include "NumberWords.h"
 #include "QtText.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <map>

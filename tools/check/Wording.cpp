@@ -67,18 +67,6 @@ std::string tailInQuotes(std::string_view text, int count)
     return "«…" + std::string(text.substr(start)) + "»";
 }
 
-std::string counted(int count, const char* one, const char* few, const char* many)
-{
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    const char* word = many;
-    if (last == 1 && lastTwo != 11)
-        word = one;
-    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        word = few;
-    return std::to_string(count) + " " + word;
-}
-
 std::string drawShare(int k)
 {
     constexpr int kTen = 10;

@@ -1,5 +1,7 @@
-// Small pieces of the checker's Russian messages: quotes, counted words, letters, commands.
+// Small pieces of the checker's Russian messages: quotes, letters, commands (counted words: CountedWords.h).
 #pragma once
+
+#include "CountedWords.h"
 
 #include <filesystem>
 #include <string>
@@ -18,9 +20,6 @@ std::string inQuotes(std::string_view text);
 
 // The last `count` characters of a text in «quotes», "…" in front, at most thirty of them.
 std::string tailInQuotes(std::string_view text, int count);
-
-// "1 запись", "3 записи", "5 записей".
-std::string counted(int count, const char* one, const char* few, const char* many);
 
 // How often the game draws each of k questions repeated in turn to ten records, honest
 // where ten does not divide evenly: "каждый выпадет примерно в половине игр", "первый
