@@ -14,7 +14,7 @@ inline QString counted(int count, const char* one, const char* few, const char* 
     return QString::fromStdString(kvardelon::counted(count, one, few, many));
 }
 
-// "Ступень 4 (500)".
+// "Ступень 4 (500)": a step as the step list, the move dialog and every summary name it.
 inline QString stepWithPrize(int step)
 {
     return QStringLiteral("Ступень %1 (%2)").arg(step).arg(QString::fromLatin1(ladderStep(step).caption));

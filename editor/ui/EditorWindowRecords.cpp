@@ -144,7 +144,7 @@ void EditorWindow::moveToStep()
 {
     QStringList titles;
     for (int step = 1; step <= kSteps; ++step)
-        titles.append(stepTitle(step));
+        titles.append(stepWithPrize(step));
     bool chosen = false;
     const QString title = QInputDialog::getItem(this, QStringLiteral("Перенести вопрос"),
                                                 QStringLiteral("На какую ступень перенести вопрос?"), titles,

@@ -2,7 +2,6 @@
 #include "StepList.h"
 
 #include "FindingMarks.h"
-#include "Ladder.h"
 #include "NumberWords.h"
 #include "OwnQuestions.h"
 #include "RecordList.h"
@@ -12,18 +11,13 @@
 
 namespace kvardelon::editor {
 
-QString stepTitle(int step)
-{
-    return QStringLiteral("Ступень %1 — %2").arg(step).arg(QString::fromLatin1(ladderStep(step).caption));
-}
-
 StepList::StepList(OpenBank& bank, LiveCheck& check, QWidget* parent) : QListWidget(parent), bank_(bank), check_(check)
 {
     setAccessibleName(QStringLiteral("Ступени"));
     setIconSize(QSize(16, 16));
-    setMinimumWidth(fontMetrics().horizontalAdvance(stepTitle(kSteps) + QStringLiteral(" *")) + 60);
+    setMinimumWidth(fontMetrics().horizontalAdvance(stepWithPrize(kSteps) + QStringLiteral(" *")) + 60);
     for (int step = 1; step <= kSteps; ++step)
-        addItem(stepTitle(step));
+        addItem(stepWithPrize(step));
     // Records are dropped here from the record list; the steps themselves stay in place.
     setDragDropMode(QAbstractItemView::DropOnly);
     viewport()->setAcceptDrops(true);
@@ -45,10 +39,10 @@ void StepList::refresh()
         const std::optional<check::Severity> worst = check_.worstInStep(step);
         const QString count = drawLine(bank_, step);
         const QString changed = bank_.isModified(step) ? QStringLiteral(" — не сохранена") : QString();
-        row->setText(stepTitle(step) + (bank_.isModified(step) ? QStringLiteral(" *") : QString()));
+        row->setText(stepWithPrize(step) + (bank_.isModified(step) ? QStringLiteral(" *") : QString()));
         row->setIcon(markIcon(worst));
         row->setToolTip(count + changed);
-        row->setData(Qt::AccessibleTextRole, stepTitle(step) + QStringLiteral(": ") + count + changed + markWords(worst));
+        row->setData(Qt::AccessibleTextRole, stepWithPrize(step) + QStringLiteral(": ") + count + changed + markWords(worst));
     }
 }
 

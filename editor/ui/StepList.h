@@ -8,9 +8,6 @@
 
 namespace kvardelon::editor {
 
-// "Ступень 7 — 4000".
-QString stepTitle(int step);
-
 class StepList : public QListWidget {
     Q_OBJECT
 public:
