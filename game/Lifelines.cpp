@@ -1,6 +1,7 @@
 // The lifeline algorithms.
 #include "Lifelines.h"
 
+#include "AnswerLetters.h"
 #include "Ladder.h"
 
 #include <array>
@@ -41,10 +42,9 @@ void fiftyfifty(std::int16_t gintO, WindowOps& windows, Random& random)
 
 std::string friendanswer(std::string_view name, Random& random)
 {
-    static constexpr std::array<const char*, 4> kLetters = {"A", "B", "C", "D"};
     random.seedFromTimeOfDay();
     const int n = drawInt(random, 4);
-    return std::string(name) + " думает, что правильный ответ " + kLetters.at(static_cast<std::size_t>(n - 1)) + ".";
+    return std::string(name) + " думает, что правильный ответ " + answerLetter(n) + ".";
 }
 
 AudienceShares audienceshares(Random& random)

@@ -1,6 +1,7 @@
 // Loading a question: the step's file read, records up to the drawn one put on the screen.
 #include "QuestionBank.h"
 
+#include "AnswerLetters.h"
 #include "BankError.h"
 #include "BankFiles.h"
 #include "StepFiles.h"
@@ -25,8 +26,6 @@ const fs::path& QuestionBank::fileName(int step) const
 
 void QuestionBank::loadQuestion(int step, Random& random, WindowOps& windows, GameState& state) const
 {
-    static constexpr std::array<std::string_view, 4> kPrefixes = {"A:", "B:", "C:", "D:"};
-
     const fs::path& file = fileName(step);
     const std::string bytes = readBankFileBytes(file, step);
     RecordReader reader(bytes, file, step);
@@ -46,7 +45,8 @@ void QuestionBank::loadQuestion(int step, Random& random, WindowOps& windows, Ga
         }
         windows.setCaption(Captioned::Label1, record.question);
         for (int answer = 1; answer <= 4; ++answer) {
-            caption = kPrefixes.at(static_cast<std::size_t>(answer - 1));
+            caption = answerLetter(answer);
+            caption += ':';
             caption += record.answers.at(static_cast<std::size_t>(answer - 1));
             windows.setCaption(answerButton(answer), caption);
         }

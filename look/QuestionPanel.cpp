@@ -1,6 +1,7 @@
 // The question panel: Label1 and Command1..Command4 placed as in the main window.
 #include "QuestionPanel.h"
 
+#include "AnswerLetters.h"
 #include "Controls.h"
 #include "MainLayout.h"
 #include "Toolkit.h"
@@ -63,8 +64,7 @@ QString QuestionPanel::answerCaption(int n) const
 
 QString QuestionPanel::letteredAnswer(int n, const QString& answer)
 {
-    static constexpr std::array<char16_t, 4> kLetters = {u'A', u'B', u'C', u'D'};
-    return QChar(kLetters.at(answerIndex(n))) + QLatin1Char(':') + answer;
+    return QString::fromStdString(answerLetter(n)) + QLatin1Char(':') + answer;
 }
 
 CaptionButton* QuestionPanel::answerButton(int n) const

@@ -1,6 +1,7 @@
 // Reading a spreadsheet into records, judging them, and writing the bank out.
 #include "CsvImport.h"
 
+#include "AnswerLetters.h"
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Csv.h"

@@ -1,6 +1,7 @@
 // The record's fields, kept in step with the bank both ways, and its preview.
 #include "RecordForm.h"
 
+#include "AnswerLetters.h"
 #include "FieldEdit.h"
 #include "NumberWords.h"
 #include "QtText.h"
@@ -42,7 +43,7 @@ Captioned controlOf(RecordField field)
 QString fieldName(RecordField field)
 {
     return field == RecordField::Question ? QStringLiteral("Вопрос")
-                                          : QStringLiteral("Ответ %1").arg(QChar(u'A' + static_cast<int>(field) - 1));
+                                          : QStringLiteral("Ответ %1").arg(qtext(answerLetter(static_cast<int>(field))));
 }
 
 }  // namespace
@@ -108,8 +109,8 @@ QWidget* RecordForm::buildFields()
     grid->addWidget(fields_[0], 1, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Ответы"), box), 2, 1);
     for (int answer = 1; answer <= 4; ++answer) {
-        auto* radio = new QRadioButton(QString(QChar(u'A' + answer - 1)), box);
-        radio->setAccessibleName(QStringLiteral("Правильный ответ %1").arg(QChar(u'A' + answer - 1)));
+        auto* radio = new QRadioButton(qtext(answerLetter(answer)), box);
+        radio->setAccessibleName(QStringLiteral("Правильный ответ %1").arg(qtext(answerLetter(answer))));
         correct_.at(static_cast<std::size_t>(answer - 1)) = radio;
         correctGroup_->addButton(radio, answer);
         grid->addWidget(radio, 2 + answer, 0);

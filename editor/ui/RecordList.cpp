@@ -1,6 +1,7 @@
 // The list of a step's records and its drag and drop.
 #include "RecordList.h"
 
+#include "AnswerLetters.h"
 #include "FindingMarks.h"
 #include "QtText.h"
 
@@ -46,7 +47,7 @@ std::optional<Place> placeFromMime(const QMimeData* mime)
 QString correctLetter(const std::string& answerLine)
 {
     const std::optional<std::int16_t> number = answerNumber(answerLine);
-    return number && *number >= 1 && *number <= 4 ? QString(QChar(u'A' + (*number - 1))) : QStringLiteral("?");
+    return number && *number >= 1 && *number <= 4 ? qtext(answerLetter(*number)) : QStringLiteral("?");
 }
 
 RecordListModel::RecordListModel(OpenBank& bank, LiveCheck& check, QObject* parent)

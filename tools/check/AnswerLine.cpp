@@ -2,6 +2,7 @@
 // letter, a bracket or a point.
 #include "AnswerLine.h"
 
+#include "AnswerLetters.h"
 #include "BankText.h"
 #include "Wording.h"
 
@@ -63,7 +64,7 @@ Reading read(std::string_view line)
 // "Напишите 3: В — третий ответ (на кнопке «C:»)."
 std::string advice(const Reading& reading)
 {
-    const std::string button = letter(reading.answer);
+    const std::string button = answerLetter(reading.answer);
     const std::string named = reading.shown.empty() ? button : std::string(reading.shown);
     std::string text = " Напишите " + std::to_string(reading.answer) + ": " + named + " — " +
                        ordinal(reading.answer) + " ответ";
@@ -84,7 +85,7 @@ std::string plainFault(std::string_view line)
                       "остановится с ошибкой, когда выпадет этот вопрос.";
     }
     if (*number >= 1 && *number <= 4) {
-        return what + ": игра прочтёт его как " + std::to_string(*number) + " (ответ " + letter(*number) +
+        return what + ": игра прочтёт его как " + std::to_string(*number) + " (ответ " + answerLetter(*number) +
                "); напишите одну цифру, от 1 до 4.";
     }
     std::string fault = what + ": игра прочтёт " + (text.empty() ? "её" : "его") + " как " + std::to_string(*number) +

@@ -2,6 +2,7 @@
 // the number of the correct one.
 #include "FileParts.h"
 
+#include "AnswerLetters.h"
 #include "AnswerLine.h"
 #include "BankError.h"
 #include "Cp1251.h"
@@ -109,7 +110,7 @@ void measure(const Fits& fits, std::string_view text, int answer, int line, Find
         return;
     }
     findings.atLine(Problem::TooLongToShow, line,
-                    "ответ " + letter(answer) + " " + inQuotes(text) +
+                    "ответ " + answerLetter(answer) + " " + inQuotes(text) +
                         " не помещается на свою кнопку: игрок не увидит " + unseen + " из " +
                         std::to_string(characterCount(text)) +
                         ", надпись обрежется сверху и снизу. Сократите ответ.");
@@ -128,13 +129,13 @@ void checkRecord(const Record& record, int first, const Fits& fits, Findings& fi
         const std::string& text = record.answers.at(static_cast<std::size_t>(answer - 1));
         if (trimmed(text).empty()) {
             findings.atLine(Problem::EmptyText, line,
-                            "пустой ответ " + letter(answer) + ": на кнопке будет только «" + letter(answer) + ":».");
+                            "пустой ответ " + answerLetter(answer) + ": на кнопке будет только «" + answerLetter(answer) + ":».");
             continue;
         }
         for (int earlier = 1; earlier < answer; ++earlier) {
             if (trimmed(record.answers.at(static_cast<std::size_t>(earlier - 1))) == trimmed(text)) {
-                const std::string same = "ответ " + letter(answer) + " " + inQuotes(trimmed(text)) +
-                                         " совпадает с ответом " + letter(earlier);
+                const std::string same = "ответ " + answerLetter(answer) + " " + inQuotes(trimmed(text)) +
+                                         " совпадает с ответом " + answerLetter(earlier);
                 findings.atLine(Problem::EqualAnswers, line,
                                 same + " (строка " + std::to_string(first + earlier) + ").", same + ".");
                 break;

@@ -86,11 +86,6 @@ std::string drawShare(int k)
     return first + " примерно в " + often + " играх из 10, остальные — в " + rest;
 }
 
-std::string letter(int answer)
-{
-    return std::string(1, static_cast<char>('A' + answer - 1));
-}
-
 std::string ordinal(int answer)
 {
     constexpr std::array<const char*, 4> kOrdinals{"первый", "второй", "третий", "четвёртый"};

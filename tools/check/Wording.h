@@ -26,9 +26,6 @@ std::string tailInQuotes(std::string_view text, int count);
 // выпадет примерно в 4 играх из 10, остальные — в 3". From ten on, the first ten each once.
 std::string drawShare(int k);
 
-// "A".."D" for 1..4: the letter on the answer's button.
-std::string letter(int answer);
-
 // "первый".."четвёртый" for 1..4.
 std::string ordinal(int answer);
 
