@@ -84,16 +84,9 @@ public:
     // does; no undo step, like opening.
     void repeatOwnEverywhere();
 
-    // What the undo commands apply; each says what changed.
-    void putText(Place place, RecordField field, const std::string& text);
-    void putRecord(Place at, const Record& record);
-    Record takeRecord(Place place);
-    void putRecords(int step, std::vector<Record> records);
-    void putEncoding(int step, Encoding encoding);
-    void putRepeatsOwn(int step, bool repeats);
-
     // The file now holds these bytes, written by the editor or by another program;
-    // nothing when it is gone.
+    // nothing when it is gone. What the author wrote (records, encoding) stays as it is;
+    // only what it is measured and written against changes.
     void setOnDisk(int step, const std::optional<std::string>& bytes);
     // The bank now lives in another data folder, whose files hold these bytes.
     void moveTo(const std::filesystem::path& dataFolder, const std::array<std::string, kSteps>& bytes);
@@ -110,6 +103,22 @@ signals:
     void stepChanged(int step);         // anything of the step's file, the bytes on disk too
 
 private:
+    // What the undo commands (Edits.h) apply, and nothing else: every change the author
+    // sees goes through the undo stack. Each says what changed.
+    friend class TextEdit;
+    friend class InsertRecord;
+    friend class RemoveRecord;
+    friend class MoveRecord;
+    friend class ReplaceRecords;
+    friend class ChangeEncoding;
+    friend class ChangeRepeatsOwn;
+    void putText(Place place, RecordField field, const std::string& text);
+    void putRecord(Place at, const Record& record);
+    Record takeRecord(Place place);
+    void putRecords(int step, std::vector<Record> records);
+    void putEncoding(int step, Encoding encoding);
+    void putRepeatsOwn(int step, bool repeats);
+
     StepFile& stepFile(int step);
     void afterChange(int step, std::optional<Place> shown);
 

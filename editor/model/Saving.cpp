@@ -111,7 +111,9 @@ std::string bytesToWrite(OpenBank& bank, int step)
     WrittenFile written = writeBankFile(bank.written(step));
     if (written.readsAs == Encoding::Utf8 && bank.file(step).encoding == Encoding::Cp1251) {
         // The game would take these windows-1251 bytes for UTF-8: the mark keeps them apart.
-        bank.putEncoding(step, Encoding::Utf8WithMark);
+        // An undoable change like any other, so that undoing everything gives the old bytes.
+        bank.setEncoding(step, Encoding::Utf8WithMark,
+                         QStringLiteral("переход ступени %1 на UTF-8").arg(step));
         written = writeBankFile(bank.written(step));
     }
     return std::move(written.bytes);

@@ -153,6 +153,30 @@ private slots:
         QCOMPARE(check::checkBank(scratch.data()).size(), findingsBefore);
     }
 
+    // A windows-1251 text whose bytes UTF-8 would read otherwise is saved with the mark: a
+    // change like any other, so that undoing everything and saving gives the opened bytes back.
+    void savingWithTheMarkToKeepTheMeaningIsUndoneLikeAnyChange()
+    {
+        test::ScratchBank scratch;
+        std::string ascii;
+        for (int record = 1; record <= 10; ++record)
+            ascii += "q" + std::to_string(record) + "\r\na\r\nb\r\nc\r\nd\r\n1\r\n";
+        scratch.write(2, ascii);
+        OpenBank bank;
+        bank.open(scratch.data());
+        // "Рџ" is D0 9F in windows-1251, which UTF-8 reads as "П".
+        bank.setText({2, 0}, RecordField::Question, "Рџ");
+        QVERIFY(saveSteps(bank, planSave(bank).steps).error.isEmpty());
+        QCOMPARE(detectEncoding(scratch.bytes(2)), Encoding::Utf8WithMark);
+        QCOMPARE(readAsTheGame(scratch.bytes(2), scratch.file(2)).at(0).question, std::string("Рџ"));
+        QVERIFY(!bank.isModified());
+
+        while (bank.undoStack().canUndo())
+            bank.undoStack().undo();
+        QVERIFY(saveSteps(bank, planSave(bank).steps).error.isEmpty());
+        QCOMPARE(scratch.bytes(2), ascii);
+    }
+
     void charactersWindows1251LacksAreNamedAndReplacedOrSavedAsUtf8_data()
     {
         QTest::addColumn<QString>("typed");
