@@ -33,8 +33,16 @@ StepFile readStep(const fs::path& folder, int step)
     StepFile read;
     read.path = folder / stepFileName(step);
     try {
-        read.onDisk = parseBankFile(readBankFileBytes(read.path, step));
+        std::string bytes = readBankFileBytes(read.path, step);
         read.existed = true;
+        if (check::isUtf16(bytes)) {
+            // Taken for windows-1251 every letter would be two wrong ones, and saving would turn
+            // them into the file: it opens empty, like a file that could not be read.
+            read.onDisk = newBankFile();
+            read.readError = QStringLiteral("Файл %1: ").arg(pathText(read.path)) + QString::fromUtf8(check::kUtf16Plain);
+        } else {
+            read.onDisk = parseBankFile(std::move(bytes));
+        }
     } catch (const BankError& error) {
         read.onDisk = newBankFile();
         read.existed = error.reason() != BankError::Reason::MissingFile &&

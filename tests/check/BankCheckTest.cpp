@@ -59,6 +59,19 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// Sixty lines "Вопрос 1", "Вопрос 2", ... in UTF-16 without the mark: beside a Russian letter
+// stands a 4, not a zero.
+std::string russianUtf16()
+{
+    std::string bytes;
+    for (int line = 1; line <= 60; ++line) {
+        bytes += std::string("\x12\x04\x3E\x04\x3F\x04\x40\x04\x3E\x04\x41\x04 \0", 14);
+        for (const char digit : std::to_string(line) + "\r\n")
+            bytes += std::string{digit, '\0'};
+    }
+    return bytes;
+}
+
 // ASCII bytes as UTF-16, as a text editor saves "Unicode": two bytes a character.
 std::string asUtf16(const std::string& ascii, bool bigEndian, bool mark)
 {
@@ -110,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "UTF-16"},
         BrokenFile{"utf16WithoutMark", asUtf16(records(3, 1, 10), false, false), Problem::Utf16File, 0,
                    "или UTF-8"},
+        BrokenFile{"utf16RussianWithoutMark", russianUtf16(), Problem::Utf16File, 0, "UTF-16"},
         BrokenFile{"halfANumber", withRecord(4, record("q3-4", 2, ".5")), Problem::BadAnswerNumber, 24,
                    "прочтёт его как 2 (ответ B)"},
         BrokenFile{"numberWithText", withRecord(4, record("q3-4", 3, "abc")), Problem::BadAnswerNumber, 24,

@@ -27,12 +27,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A record in UTF-16, little-endian, as a text editor saves "Unicode".
+std::string utf16(bool withMark)
+{
+    const std::u16string text = QStringLiteral("Столица Франции?\r\nПариж\r\nЛион\r\nНицца\r\nМарсель\r\n1\r\n")
+                                    .toStdU16String();
+    std::string bytes = withMark ? std::string("\xFF\xFE") : std::string();
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 // Puts something the editor cannot read in the place of step 2's file; its path, to look at after.
 fs::path makeUnreadable(const QString& kind, const test::ScratchBank& scratch)
 {
     const fs::path file = scratch.file(2);
     fs::remove(file);
-    if (kind == QLatin1String("huge")) {
+    if (kind.startsWith(QLatin1String("utf16"))) {
+        std::ofstream(file, std::ios::binary) << utf16(kind == QLatin1String("utf16WithMark"));
+    } else if (kind == QLatin1String("huge")) {
         std::ofstream(file, std::ios::binary) << std::string(20 * 1024 * 1024, 'x');
     } else if (kind == QLatin1String("folder")) {
         fs::create_directory(file);
@@ -81,6 +96,9 @@ private slots:
         QTest::newRow("hugeKept") << "huge" << "Не сохранять эту ступень" << "больше 16 МБ" << false;
         QTest::newRow("hugeReplaced") << "huge" << "Заменить файл" << "больше 16 МБ" << true;
         QTest::newRow("folder") << "folder" << "Сохранить остальные" << "папка" << false;
+        QTest::newRow("utf16WithMarkKept") << "utf16WithMark" << "Не сохранять эту ступень" << "UTF-16" << false;
+        QTest::newRow("utf16WithoutMarkKept") << "utf16" << "Не сохранять эту ступень" << "UTF-16" << false;
+        QTest::newRow("utf16Replaced") << "utf16WithMark" << "Заменить файл" << "UTF-16" << true;
 #ifndef _WIN32
         // Permissions that keep the owner out, pipes and device nodes are POSIX's own.
         QTest::newRow("unreadableKept") << "noReadPermission" << "Не сохранять эту ступень" << "нет прав" << false;

@@ -45,6 +45,15 @@ inline const std::string& plainMessage(const Finding& finding)
 // puts in front ("Москва", shown as "A:Москва").
 using Fits = std::function<int(std::string_view text, Captioned control)>;
 
+// A text saved as UTF-16 ("Unicode" in many editors): its mark, or beside every letter of
+// its first characters a byte that is 0 (Latin) or 4 (Russian). The game reads it as windows-1251, two bytes a letter.
+bool isUtf16(std::string_view bytes);
+
+// What its author is told to do about such a file: at a terminal "файл сохранён в кодировке
+// UTF-16 …"; in the editor, in plain words, "файл этой ступени записан в другой кодировке …".
+extern const char* const kUtf16Advice;
+extern const char* const kUtf16Plain;
+
 // The checks of one file on its text in memory, cheap enough for every keystroke. The
 // first ten records are judged, as the game draws from them alone; a line added or lost
 // inside a record is told once, and the records below it are not judged. Findings come

@@ -51,8 +51,8 @@ void checkRecordCount(const BankFile& file, const std::optional<Shift>& shift, F
     }
 }
 
-// A text saved as UTF-16 ("Unicode" in many editors): its mark, or a zero byte beside every
-// letter of its first characters. The game reads it as windows-1251, two bytes a letter.
+}  // namespace
+
 bool isUtf16(std::string_view bytes)
 {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
@@ -60,16 +60,23 @@ bool isUtf16(std::string_view bytes)
     const std::size_t looked = std::min<std::size_t>(bytes.size() / 2, 64) * 2;
     if (looked < 8)
         return false;
-    const auto zeroEvery = [&](std::size_t first) {
+    // The high byte of a Latin letter, a digit or a line end is 0, of a Russian letter 4.
+    const auto highByteEvery = [&](std::size_t first) {
         for (std::size_t at = first; at < looked; at += 2)
-            if (bytes[at] != '\0')
+            if (bytes[at] != '\0' && bytes[at] != '\x04')
                 return false;
         return true;
     };
-    return zeroEvery(0) != zeroEvery(1);
+    return highByteEvery(0) != highByteEvery(1);
 }
 
-}  // namespace
+const char* const kUtf16Advice =
+    "файл сохранён в кодировке UTF-16 (по два байта на букву), а игра читает только windows-1251 и UTF-8 и "
+    "увидит вместо вопросов непонятные знаки. Откройте файл в текстовом редакторе и сохраните его заново в "
+    "кодировке windows-1251 (её называют также «ANSI» или «кириллица Windows») или UTF-8.";
+const char* const kUtf16Plain =
+    "файл этой ступени записан в другой кодировке, и игра увидит вместо вопросов непонятные знаки. Откройте его "
+    "в той программе, в которой он набран, и сохраните заново как обычный текст.";
 
 void Findings::atLine(Problem problem, int line, std::string message, std::string plain)
 {
@@ -90,14 +97,7 @@ std::vector<Finding> checkFile(const BankFile& file, int step, const std::filesy
     Findings findings(file, step, name);
     if (isUtf16(file.original)) {
         // Every other finding would only be about the zero bytes.
-        findings.forFile(Problem::Utf16File, 0,
-                         "файл сохранён в кодировке UTF-16 (по два байта на букву), а игра читает только "
-                         "windows-1251 и UTF-8 и увидит вместо вопросов непонятные знаки. Откройте файл в "
-                         "текстовом редакторе и сохраните его заново в кодировке windows-1251 (её называют "
-                         "также «ANSI» или «кириллица Windows») или UTF-8.",
-                         "файл этой ступени записан в другой кодировке, и игра увидит вместо вопросов непонятные "
-                         "знаки. Откройте его в той программе, в которой он набран, и сохраните заново как обычный "
-                         "текст.");
+        findings.forFile(Problem::Utf16File, 0, kUtf16Advice, kUtf16Plain);
         return std::move(findings.list);
     }
     const std::optional<Shift> shift = findShift(file);
