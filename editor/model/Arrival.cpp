@@ -77,6 +77,14 @@ bool needsRoom(const OpenBank& bank, const Arrival& arrival)
     return bank.recordCount(arrival.step) >= kRecordsDrawnFrom;
 }
 
+int offeredPlace(const Arrival& arrival, int wanted)
+{
+    const int original = arrival.kind == ArrivalKind::Copy ? arrival.from.record : -1;
+    if (wanted >= 0 && wanted < kRecordsDrawnFrom && wanted != original)
+        return wanted;
+    return original == kRecordsDrawnFrom - 1 ? kRecordsDrawnFrom - 2 : kRecordsDrawnFrom - 1;
+}
+
 bool exchangeLandsUnplayed(const Arrival& arrival)
 {
     return arrival.kind == ArrivalKind::Move && arrival.from.record >= kRecordsDrawnFrom;

@@ -27,6 +27,11 @@ bool needsRoom(const OpenBank& bank, const Arrival& arrival);
 // the step the moved one leaves, where it is not played.
 bool exchangeLandsUnplayed(const Arrival& arrival);
 
+// The record of the full step, 0..9, offered first to give up its place: `wanted` when it
+// may (the record the author stands on), else the tenth, or the ninth when the tenth is the
+// copy's own original.
+int offeredPlace(const Arrival& arrival, int wanted);
+
 struct Arrived {
     Place at;     // where the arriving question now is
     QString said;  // for the status bar: where it went and what left

@@ -30,6 +30,13 @@ struct StepFill {
     int missing = 0;            // how many the step still lacks: neither source had them
 };
 
+// What the author chose to fill the steps with: her own questions repeated in turn (the
+// steps are marked, nothing is added), or the records of the plan.
+struct FillChoice {
+    bool ownOnly = false;
+    std::vector<StepFill> plan;
+};
+
 // One entry for each step of fewer than ten records, in step order. from: the shipped
 // bank, whose questions are taken in its order, each only when no step of the author's
 // bank asks it already; null for repeats only, which leaves out the steps that repeat

@@ -2,6 +2,7 @@
 #include "OwnQuestions.h"
 
 #include "NumberWords.h"
+#include "Wording.h"
 
 namespace kvardelon::editor {
 

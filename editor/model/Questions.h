@@ -2,13 +2,16 @@
 // answers with message boxes and file dialogs, a test with answers scripted in advance.
 #pragma once
 
+#include "Arrival.h"
 #include "BankFolders.h"
+#include "FillSteps.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace kvardelon::editor {
 
@@ -29,6 +32,13 @@ struct NewBankPlace {
     bool ownOnly = false;  // every step repeats her own questions in turn to make ten
 };
 
+// What a question coming to a step that already plays ten does.
+struct FullStepAnswer {
+    enum class Choice { Cancel, Replace, AfterTenth };
+    Choice choice = Choice::Cancel;
+    int replaced = 0;  // Replace: the record, 0..9, whose place it takes
+};
+
 class Questions {
 public:
     virtual ~Questions() = default;
@@ -41,6 +51,11 @@ public:
     virtual QString chooseFileToOpen(const QString& title, const QString& filter) = 0;
     virtual QString chooseFileToSave(const QString& title, const QString& suggested, const QString& filter) = 0;
     virtual std::optional<NewBankPlace> chooseNewBank() = 0;
+    // Where a question arriving at a full step goes; offered: the record offered first, 0..9.
+    virtual FullStepAnswer askFullStep(const OpenBank& bank, const Arrival& arrival, int offered) = 0;
+    // What fills the steps of fewer than ten questions: her own questions in turn, or the
+    // shipped bank the author chooses; nothing when cancelled.
+    virtual std::optional<FillChoice> chooseFill(const OpenBank& bank) = 0;
 };
 
 // Says something that needs no answer but "Закрыть".

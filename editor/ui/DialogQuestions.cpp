@@ -1,6 +1,8 @@
 // Message boxes with the question's buttons, in plain text whatever the words hold.
 #include "DialogQuestions.h"
 
+#include "FillDialog.h"
+#include "FullStepDialog.h"
 #include "NewBankDialog.h"
 
 #include <QFileDialog>
@@ -86,6 +88,31 @@ std::optional<NewBankPlace> DialogQuestions::chooseNewBank()
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return NewBankPlace{dialog.folder(), dialog.startFrom(), dialog.ownOnly()};
+}
+
+FullStepAnswer DialogQuestions::askFullStep(const OpenBank& bank, const Arrival& arrival, int offered)
+{
+    FullStepDialog dialog(bank, arrival, offered, parent_);
+    dialog.exec();
+    switch (dialog.choice()) {
+    case FullStepDialog::Choice::Replace:
+        return {.choice = FullStepAnswer::Choice::Replace, .replaced = dialog.replaced()};
+    case FullStepDialog::Choice::AfterTenth:
+        return {.choice = FullStepAnswer::Choice::AfterTenth};
+    case FullStepDialog::Choice::Cancel:
+        break;
+    }
+    return {};
+}
+
+std::optional<FillChoice> DialogQuestions::chooseFill(const OpenBank& bank)
+{
+    FillDialog dialog(bank, programFolder_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    if (dialog.ownOnly())
+        return FillChoice{true, {}};
+    return FillChoice{false, dialog.plan()};
 }
 
 }  // namespace kvardelon::editor

@@ -18,6 +18,8 @@ public:
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
     QString chooseFileToSave(const QString& title, const QString& suggested, const QString& filter) override;
     std::optional<NewBankPlace> chooseNewBank() override;
+    FullStepAnswer askFullStep(const OpenBank& bank, const Arrival& arrival, int offered) override;
+    std::optional<FillChoice> chooseFill(const OpenBank& bank) override;
 
 private:
     QWidget* parent_;

@@ -2,8 +2,6 @@
 #include "EditorWindow.h"
 
 #include "Arrival.h"
-#include "FillDialog.h"
-#include "FullStepDialog.h"
 #include "HelpWindow.h"
 #include "Launch.h"
 #include "NumberWords.h"
@@ -70,13 +68,12 @@ void EditorWindow::duplicateRecord()
 // The author says which of the step's ten gives up its place, or that the arrival goes after them.
 void EditorWindow::arriveOnFullStep(const Arrival& arrival, int offered)
 {
-    FullStepDialog dialog(bank_, arrival, offered, this);
-    dialog.exec();
-    if (dialog.choice() == FullStepDialog::Choice::Cancel)
+    const FullStepAnswer answer = questions_->askFullStep(bank_, arrival, offeredPlace(arrival, offered));
+    if (answer.choice == FullStepAnswer::Choice::Cancel)
         return;
     const Arrived arrived = arrive(
         bank_, arrival,
-        dialog.choice() == FullStepDialog::Choice::Replace ? std::optional(dialog.replaced()) : std::nullopt);
+        answer.choice == FullStepAnswer::Choice::Replace ? std::optional(answer.replaced) : std::nullopt);
     goTo(arrived.at, RecordField::Question);
     statusBar()->showMessage(arrived.said, kStatusMilliseconds * 2);
 }
@@ -89,10 +86,10 @@ void EditorWindow::fillToTen()
                                  kStatusMilliseconds);
         return;
     }
-    FillDialog dialog(bank_, programFolder_, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<FillChoice> choice = questions_->chooseFill(bank_);
+    if (!choice)
         return;
-    if (dialog.ownOnly()) {
+    if (choice->ownOnly) {
         const std::vector<int> repeated = stepsToRepeat(bank_);
         repeatOwnQuestions(bank_, repeated);
         statusBar()->showMessage(
@@ -105,10 +102,10 @@ void EditorWindow::fillToTen()
             kStatusMilliseconds * 2);
         return;
     }
-    applyFill(bank_, dialog.plan());
+    applyFill(bank_, choice->plan);
     QStringList steps;
     int repeats = 0;
-    for (const StepFill& fill : dialog.plan()) {
+    for (const StepFill& fill : choice->plan) {
         if (!fill.added.empty())
             steps.append(QString::number(fill.step));
         repeats += fill.repeats;

@@ -104,9 +104,7 @@ FullStepDialog::FullStepDialog(const OpenBank& bank, const Arrival& arrival, int
         played_->setItemText(original, played_->itemText(original) + QStringLiteral(" (его вы копируете)"));
         qobject_cast<QStandardItemModel*>(played_->model())->item(original)->setEnabled(false);
     }
-    if (offered < 0 || offered >= kRecordsDrawnFrom || offered == original)
-        offered = original == kRecordsDrawnFrom - 1 ? kRecordsDrawnFrom - 2 : kRecordsDrawnFrom - 1;
-    played_->setCurrentIndex(offered);
+    played_->setCurrentIndex(offeredPlace(arrival, offered));
     layout->addWidget(played_);
     addButtons(arrival);
     played_->setFocus();

@@ -16,7 +16,7 @@ class FullStepDialog : public QDialog {
 public:
     enum class Choice { Cancel, Replace, AfterTenth };
 
-    // offered: the record offered first, 0..9. A copy's original is not offered at all.
+    // offered: the record offered first (offeredPlace). A copy's original is not offered at all.
     FullStepDialog(const OpenBank& bank, const Arrival& arrival, int offered, QWidget* parent = nullptr);
 
     Choice choice() const { return choice_; }

@@ -31,6 +31,8 @@ public:
     QString chooseFileToOpen(const QString&, const QString&) override { return {}; }
     QString chooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<editor::NewBankPlace> chooseNewBank() override { return std::nullopt; }
+    editor::FullStepAnswer askFullStep(const editor::OpenBank&, const editor::Arrival&, int) override { return {}; }
+    std::optional<editor::FillChoice> chooseFill(const editor::OpenBank&) override { return std::nullopt; }
 
 private:
     monkey::Dice& dice_;

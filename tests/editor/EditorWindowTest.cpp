@@ -17,7 +17,6 @@
 #include <QClipboard>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -26,13 +25,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -134,15 +131,11 @@ private slots:
     {
         window_->steps().choose(6);
         const std::string leaving = window_->bank().record({6, 0}).question;
-        QString offered;
-        QTimer::singleShot(0, this, [&offered] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QComboBox* which = dialog->findChild<QComboBox*>();
-            offered = which->currentText();
-            QTest::keyClick(which, Qt::Key_Return);
-        });
+        test::ScriptedQuestions& questions = script();
+        questions.takeOfferedPlace();
         QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(offered.contains(QString::fromStdString(leaving).left(20)));
+        QCOMPARE(questions.asked(), QStringList{QStringLiteral("Полная ступень 6: предложен «%1»")
+                                                    .arg(QString::fromStdString(leaving))});
         QCOMPARE(window_->bank().recordCount(6), 10);
         QVERIFY(window_->bank().record({6, 0}).question.empty());
         QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("удалён")));
@@ -198,21 +191,11 @@ private slots:
         scratch_->write(4, ten.substr(second));  // nine records on disk, and one change elsewhere
         QVERIFY(window_->openFolder(QString::fromStdU16String(scratch_->data().u16string())));
         window_->bank().setText({1, 0}, RecordField::AnswerA, "Другой ответ");
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                for (QAbstractButton* button : box->buttons())
-                    if (button->text().startsWith(QStringLiteral("Дополнить")))
-                        button->click();
-            } else if (modal != nullptr && modal->inherits("kvardelon::editor::FillDialog")) {
-                QTest::keyClick(modal, Qt::Key_Return);
-            }
-        });
-        answer.start(10);
+        test::ScriptedQuestions& questions = script();
+        questions.press(QStringLiteral("Дополнить ступени до десяти…")).fillFrom(test::shippedBank("data"));
         QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
-        answer.stop();
-        QVERIFY(!window_->isWindowModified());
+        QCOMPARE(questions.unused(), 0);
+        QVERIFY2(!window_->isWindowModified(), qPrintable(questions.seen()));
         QCOMPARE(parseBankFile(scratch_->bytes(4)).records.size(), std::size_t{10});
     }
 
@@ -225,17 +208,12 @@ private slots:
         QCOMPARE(window_->bank().record({1, 2}).question, first);
 
         const Record tenth = window_->bank().record({4, 9});
-        QString offered;
-        QTimer::singleShot(0, this, [&offered] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->isDefault())
-                    offered = button->text();
-            QTest::keyClick(dialog->findChild<QComboBox*>(), Qt::Key_Return);
-        });
+        test::ScriptedQuestions& questions = script();
+        questions.takeOfferedPlace();
         const std::unique_ptr<QMimeData> again(records.mimeData({records.index(2)}));
         window_->steps().dropRecord(*placeFromMime(again.get()), 4);
-        QCOMPARE(offered, QStringLiteral("&Поменять их местами"));
+        QCOMPARE(questions.asked(), QStringList{QStringLiteral("Полная ступень 4: предложен «%1»")
+                                                    .arg(QString::fromStdString(tenth.question))});
         QCOMPARE(window_->bank().recordCount(1), 10);
         QCOMPARE(window_->bank().recordCount(4), 10);
         QCOMPARE(window_->bank().record({4, 9}).question, first);

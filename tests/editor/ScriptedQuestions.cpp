@@ -68,4 +68,38 @@ std::optional<editor::NewBankPlace> ScriptedQuestions::chooseNewBank()
     return place;
 }
 
+ScriptedQuestions& ScriptedQuestions::takeOfferedPlace()
+{
+    ++fullSteps_;
+    return *this;
+}
+
+ScriptedQuestions& ScriptedQuestions::fillFrom(const std::filesystem::path& shippedData)
+{
+    fills_.push_back(shippedData);
+    return *this;
+}
+
+editor::FullStepAnswer ScriptedQuestions::askFullStep(const editor::OpenBank& bank, const editor::Arrival& arrival,
+                                                      int offered)
+{
+    asked_.append(QStringLiteral("Полная ступень %1: предложен «%2»")
+                      .arg(arrival.step)
+                      .arg(QString::fromStdString(bank.record({arrival.step, offered}).question)));
+    if (fullSteps_ == 0)
+        return {};
+    --fullSteps_;
+    return {.choice = editor::FullStepAnswer::Choice::Replace, .replaced = offered};
+}
+
+std::optional<editor::FillChoice> ScriptedQuestions::chooseFill(const editor::OpenBank& bank)
+{
+    asked_.append(QStringLiteral("Дополнить ступени"));
+    if (fills_.empty())
+        return std::nullopt;
+    const editor::PlayedRecords shipped = editor::readPlayedRecords(fills_.front());
+    fills_.pop_front();
+    return editor::FillChoice{false, editor::planFill(bank, &shipped)};
+}
+
 }  // namespace kvardelon::test

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <filesystem>
 
 namespace kvardelon::test {
 
@@ -18,19 +19,30 @@ public:
     // The folder or file to choose at the next file dialog; empty cancels it.
     ScriptedQuestions& choose(const QString& path);
     ScriptedQuestions& chooseNewBank(std::optional<editor::NewBankPlace> place);
+    // At the next full step: the record offered gives up its place.
+    ScriptedQuestions& takeOfferedPlace();
+    // At the next fill: the steps are filled from the shipped bank in this data folder.
+    ScriptedQuestions& fillFrom(const std::filesystem::path& shippedData);
 
     // "title: text" of every question asked, in order.
     const QStringList& asked() const { return asked_; }
     // Everything the user saw, joined: titles, texts and button captions.
     QString seen() const { return asked_.join(u'\n'); }
     // Script entries left over: a flow that asked less than expected.
-    int unused() const { return static_cast<int>(presses_.size() + paths_.size() + newBanks_.size()); }
+    int unused() const
+    {
+        return static_cast<int>(presses_.size() + paths_.size() + newBanks_.size() + fullSteps_ + fills_.size());
+    }
 
     int ask(const editor::Question& question) override;
     QString chooseFolder(const QString& title, const QString& start) override;
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
     QString chooseFileToSave(const QString& title, const QString& suggested, const QString& filter) override;
     std::optional<editor::NewBankPlace> chooseNewBank() override;
+    // Logs "Полная ступень N: предложен «question»".
+    editor::FullStepAnswer askFullStep(const editor::OpenBank& bank, const editor::Arrival& arrival,
+                                       int offered) override;
+    std::optional<editor::FillChoice> chooseFill(const editor::OpenBank& bank) override;
 
 private:
     QString nextPath(const QString& title);
@@ -38,6 +50,8 @@ private:
     std::deque<QString> presses_;
     std::deque<QString> paths_;
     std::deque<std::optional<editor::NewBankPlace>> newBanks_;
+    std::size_t fullSteps_ = 0;
+    std::deque<std::filesystem::path> fills_;
     QStringList asked_;
 };
 
