@@ -1,6 +1,7 @@
 // The questions asked on saving, one function each, then the writing itself.
 #include "SaveFlow.h"
 
+#include "BankError.h"
 #include "QtText.h"
 #include "Saving.h"
 
@@ -90,6 +91,31 @@ bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& 
             std::erase(plan.steps, step);
         else if (answer != 0)
             return false;
+    }
+    return true;
+}
+
+// A line longer than the game reads stops the game when it comes to it: such a step is not
+// written, whatever the author said about errors, so that no saved file holds one.
+bool askAboutLongLines(Questions& questions, const OpenBank& bank, SavePlan& plan)
+{
+    for (const auto& [step, record] : plan.tooLong) {
+        const QString where = record >= 0 ? QStringLiteral("в вопросе %1").arg(record + 1)
+                                          : QStringLiteral("после последнего вопроса");
+        const int answer = questions.ask(
+            {.kind = Question::Kind::Warning,
+             .title = QStringLiteral("Ступень не сохранить"),
+             .text = QStringLiteral("В файле %1 (ступень %2) %3 есть строка длиннее %4 байт. Таких строк игра не "
+                                    "читает: дойдя до неё, она остановится с ошибкой. Эта ступень не будет "
+                                    "сохранена, её вопросы останутся в редакторе. Сократите текст и сохраните снова.")
+                         .arg(pathText(bank.step(step).path))
+                         .arg(step)
+                         .arg(where)
+                         .arg(kMaxLineBytes),
+             .buttons = {QStringLiteral("Сохранить остальные"), QStringLiteral("Отмена")}});
+        if (answer != 0)
+            return false;
+        std::erase(plan.steps, step);
     }
     return true;
 }
@@ -301,7 +327,7 @@ SaveOutcome saveWithQuestions(Questions& questions, OpenBank& bank, const LiveCh
     if (!acceptErrors(questions, check, QStringLiteral("Сохранить с ошибками"), fill))
         return SaveOutcome::Cancelled;
     SavePlan plan = planSave(bank);  // after a fill asked for there, more files have changed
-    if (!askAboutUnreadFiles(questions, bank, plan) || !askAboutChangedFiles(questions, bank, plan) ||
+    if (!askAboutLongLines(questions, bank, plan) || !askAboutUnreadFiles(questions, bank, plan) || !askAboutChangedFiles(questions, bank, plan) ||
         !askAboutLinksOut(questions, bank, plan) || !askAboutCharacters(questions, bank, plan))
         return SaveOutcome::Cancelled;
     const SaveResult result = saveSteps(bank, plan.steps);

@@ -205,6 +205,31 @@ bool changedOnDisk(const StepFile& file, int step)
     return !file.existed || bytesOnDisk(file, step) != std::optional(file.onDisk.original);
 }
 
+namespace {
+
+// A line's length in the bytes its file will hold: one a character in windows-1251.
+std::size_t writtenLength(const std::string& text, Encoding encoding)
+{
+    if (encoding != Encoding::Cp1251)
+        return text.size();
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::optional<int> firstTooLongLine(const BankFile& file)
+{
+    const auto tooLong = [&](const std::string& line) { return writtenLength(line, file.encoding) > kMaxLineBytes; };
+    for (std::size_t record = 0; record < file.records.size(); ++record)
+        for (int field = 0; field < kRecordFields; ++field)
+            if (tooLong(fieldText(file.records[record], static_cast<RecordField>(field))))
+                return static_cast<int>(record);
+    if (std::any_of(file.rest.begin(), file.rest.end(), tooLong))
+        return -1;
+    return std::nullopt;
+}
+
+}  // namespace
+
 SavePlan planSave(const OpenBank& bank)
 {
     SavePlan plan;
@@ -219,6 +244,8 @@ SavePlan planSave(const OpenBank& bank)
             plan.changedOnDisk.push_back(step);
         if (leadsOutOf(file.path, bank.folder()))
             plan.linksOut.push_back(step);
+        if (const std::optional<int> record = firstTooLongLine(bank.file(step)))
+            plan.tooLong[step] = *record;
         WrittenFile written = writeBankFile(bank.file(step));
         if (!written.unencodable.empty())
             plan.unencodable[step] = std::move(written.unencodable);

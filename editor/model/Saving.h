@@ -19,6 +19,9 @@ struct SavePlan {
     std::vector<int> changedOnDisk;  // of those, the ones another program changed since they were read
     std::vector<int> unread;         // of those, the ones that were there but could not be read
     std::vector<int> linksOut;       // of those, links to a file outside the bank's folder
+    // Of those, the ones with a line longer than the game reads (kMaxLineBytes of the file):
+    // the first such record, from 0; -1 for the lines after the last record.
+    std::map<int, int> tooLong;
     // Characters windows-1251 has no byte for, by step: record from 0 (-1 for lines after the
     // last record), field 0 = question, 1..4 = answers, 5 = the answer's line.
     std::map<int, std::vector<WrittenFile::Place>> unencodable;

@@ -1,6 +1,7 @@
 // The questions asked on saving, answered from a script: what could not be read is never
 // written unless the author says so, a link out of the bank is written through only once the
 // author knows where it leads, and nothing but a regular file is ever replaced.
+#include "BankError.h"
 #include "LiveCheck.h"
 #include "OpenBank.h"
 #include "QtText.h"
@@ -150,6 +151,39 @@ private slots:
         again.open(scratch.data());
         QVERIFY(again.step(2).readError.isEmpty());
         QCOMPARE(again.recordCount(2), 1);
+    }
+
+    // The game stops at a line longer than it reads; the reader of the editor would keep it.
+    // Such a step is never written, whatever the author said about errors.
+    void aLineLongerThanTheGameReadsIsNeverSaved_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("savingTheRest") << "Сохранить остальные" << static_cast<int>(SaveOutcome::PartlySaved);
+        QTest::newRow("cancelled") << "Отмена" << static_cast<int>(SaveOutcome::Cancelled);
+    }
+
+    void aLineLongerThanTheGameReadsIsNeverSaved()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, outcome);
+        test::ScratchBank scratch;
+        const auto before = scratch.state();
+        OpenBank bank;
+        bank.open(scratch.data());
+        bank.setText({3, 4}, RecordField::AnswerC, std::string(kMaxLineBytes + 1, 'x'));
+        bank.setText({5, 0}, RecordField::Question, "Другая ступень сохраняется");
+        LiveCheck check(bank, {});
+        test::ScriptedQuestions questions;
+        questions.press(QStringLiteral("Сохранить с ошибками")).press(press);
+
+        QCOMPARE(static_cast<int>(saveWithQuestions(questions, bank, check, {})), outcome);
+        QCOMPARE(questions.unused(), 0);
+        QVERIFY2(questions.seen().contains(QStringLiteral("ступень 3) в вопросе 5 есть строка длиннее 65536 байт")),
+                 qPrintable(questions.seen().right(2000)));
+        QVERIFY(scratch.state()[2] == before[2]);
+        QCOMPARE(bank.isModified(3), true);
+        QCOMPARE(scratch.state()[4] == before[4], outcome == static_cast<int>(SaveOutcome::Cancelled));
     }
 
     // A character windows-1251 lacks is shown in the question as itself when it can be seen,
