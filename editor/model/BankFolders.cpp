@@ -40,10 +40,16 @@ QString copyTemplate(const fs::path& from, const fs::path& to)
     for (int step = 1; step <= kSteps; ++step) {
         std::error_code error;
         fs::copy_file(from / stepFileName(step), to / stepFileName(step), error);
-        if (error)
-            return QStringLiteral("Не удалось записать вопросы ступени %1 в папку %2: %3.")
-                .arg(step)
-                .arg(pathText(to), reasonText(to, error));
+        if (!error)
+            continue;
+        std::error_code ignored;
+        if (!fs::is_regular_file(from / stepFileName(step), ignored))
+            return QStringLiteral("Не удалось скопировать %1: этого файла нет, и банк, с которого начинается новый, "
+                                  "неполон. Переустановите игру или начните с «Только мои вопросы».")
+                .arg(pathText(from / stepFileName(step)));
+        return QStringLiteral("Не удалось записать вопросы ступени %1 в папку %2: %3.")
+            .arg(step)
+            .arg(pathText(to), reasonText(to, error));
     }
     return {};
 }

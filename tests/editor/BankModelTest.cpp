@@ -12,10 +12,12 @@
 #include "Wording.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace kvardelon;
 using namespace kvardelon::editor;
@@ -187,6 +189,37 @@ private slots:
         QVERIFY(!createBank(made, Template::Empty, program).error.isEmpty());
         QCOMPARE(findDataFolder(made), std::optional(made / "data"));
         QCOMPARE(findDataFolder(made / "data"), std::optional(made / "data"));
+    }
+
+    // A new bank that cannot be made says why in Russian, naming the file or the folder.
+    void aNewBankThatCannotBeMadeSaysWhyInRussian_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("templateLacksAFile") << QStringLiteral("templateLacksAFile")
+                                            << QStringLiteral("qw2.txt: этого файла нет");
+        QTest::newRow("fileInTheFoldersPlace") << QStringLiteral("fileInTheFoldersPlace")
+                                               << QStringLiteral("вместо папки лежит файл");
+    }
+
+    void aNewBankThatCannotBeMadeSaysWhyInRussian()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, saying);
+        const QTemporaryDir folder;
+        const std::filesystem::path root = toPath(folder.path());
+        const std::filesystem::path made = root / "Викторина";
+        // A program whose shipped bank beside it has its first file only.
+        const std::filesystem::path program = root / "program";
+        std::filesystem::create_directories(program / "data");
+        std::filesystem::copy_file(test::shippedBank("data") / stepFileName(1), program / "data" / stepFileName(1));
+        if (obstacle == QLatin1String("fileInTheFoldersPlace"))
+            std::ofstream(made) << "a file";
+        const CreatedBank created = createBank(made, Template::Shipped, program);
+        QVERIFY(created.dataFolder.empty());
+        QVERIFY2(created.error.contains(saying), qPrintable(created.error));
+        QVERIFY2(!created.error.contains(QRegularExpression(QStringLiteral("No such|Not a|exists|denied"))),
+                 qPrintable(created.error));
     }
 
     void everyChangeIsUndoneAndRedone_data()
