@@ -2,6 +2,7 @@
 #include "BankErrorText.h"
 
 #include "BankText.h"
+#include "CountedWords.h"
 #include "PathText.h"
 
 #include <algorithm>
@@ -13,20 +14,6 @@ namespace kvardelon {
 namespace {
 
 using Reason = BankError::Reason;
-
-// "1 строка", "3 строки", "5 строк".
-std::string linesWord(int count)
-{
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    if (lastTwo >= 11 && lastTwo <= 14)
-        return "строк";
-    if (last == 1)
-        return "строка";
-    if (last >= 2 && last <= 4)
-        return "строки";
-    return "строк";
-}
 
 // At most about forty bytes of a line, cut between UTF-8 characters.
 std::string excerpt(const std::string& text)
@@ -84,7 +71,7 @@ std::string bankErrorText(const BankError::Details& d)
     case Reason::TooShort: {
         const std::string where = d.line == 0 ? " пуст" : " кончается на строке " + lineNo;
         return fileOfStep + where + ", а вопросу № " + std::to_string(d.record) + " нужно ещё " +
-               std::to_string(d.missingLines) + " " + linesWord(d.missingLines) + ".";
+               counted(d.missingLines, "строка", "строки", "строк") + ".";
     }
     case Reason::LineTooLong:
         return fileOfStep + ", строка " + lineNo + ": строка длиннее " + std::to_string(kMaxLineBytes) + " байт.";

@@ -97,9 +97,9 @@ private slots:
         QTest::newRow("hugeKept") << "huge" << "Не сохранять эту ступень" << "больше 16 МБ" << false;
         QTest::newRow("hugeReplaced") << "huge" << "Заменить файл" << "больше 16 МБ" << true;
         QTest::newRow("folder") << "folder" << "Сохранить остальные" << "папка" << false;
-        QTest::newRow("utf16WithMarkKept") << "utf16WithMark" << "Не сохранять эту ступень" << "UTF-16" << false;
-        QTest::newRow("utf16WithoutMarkKept") << "utf16" << "Не сохранять эту ступень" << "UTF-16" << false;
-        QTest::newRow("utf16Replaced") << "utf16WithMark" << "Заменить файл" << "UTF-16" << true;
+        QTest::newRow("utf16WithMarkKept") << "utf16WithMark" << "Не сохранять эту ступень" << "в другой кодировке" << false;
+        QTest::newRow("utf16WithoutMarkKept") << "utf16" << "Не сохранять эту ступень" << "в другой кодировке" << false;
+        QTest::newRow("utf16Replaced") << "utf16WithMark" << "Заменить файл" << "в другой кодировке" << true;
 #ifndef _WIN32
         // Permissions that keep the owner out, pipes and device nodes are POSIX's own.
         QTest::newRow("unreadableKept") << "noReadPermission" << "Не сохранять эту ступень" << "нет прав" << false;
