@@ -91,6 +91,13 @@ QString gameNotFound()
                           "Установите игру вместе с редактором.");
 }
 
+QString gameDoesNotStart(const QString& program)
+{
+    return QStringLiteral("Не удалось запустить игру «%1»: программа не запускается. "
+                          "Установите игру заново вместе с редактором.")
+        .arg(program);
+}
+
 QString startGame(const QString& program, const fs::path& folder)
 {
     if (program.isEmpty())
@@ -100,7 +107,7 @@ QString startGame(const QString& program, const fs::path& folder)
     game.setWorkingDirectory(pathText(folder));
     game.setProcessEnvironment(gameEnvironment(std::nullopt));
     if (!game.startDetached())
-        return QStringLiteral("Не удалось запустить игру %1: %2").arg(program, game.errorString());
+        return gameDoesNotStart(program);
     return {};
 }
 

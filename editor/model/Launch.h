@@ -36,6 +36,9 @@ QProcessEnvironment gameEnvironment(std::optional<double> scale);
 // What the author reads when findGame found nothing.
 QString gameNotFound();
 
+// Why the game's program, found, did not start; never the system's words.
+QString gameDoesNotStart(const QString& program);
+
 // Starts the game apart from the editor, in the folder given. Empty on success, else the reason.
 QString startGame(const QString& program, const std::filesystem::path& folder);
 

@@ -49,9 +49,7 @@ void ProjectorPlay::start(const QString& program, const std::filesystem::path& f
     game_->setStandardErrorFile(QProcess::nullDevice());
     connect(game_, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            finish(QStringLiteral("Не удалось запустить игру «%1»: программа не запускается. "
-                                  "Установите игру заново вместе с редактором.")
-                       .arg(program));
+            finish(gameDoesNotStart(program));
     });
     connect(game_, &QProcess::finished, this, [this](int, QProcess::ExitStatus status) {
         finish(status == QProcess::CrashExit && !stopping_
