@@ -15,6 +15,7 @@
 #include <QFileIconProvider>
 #include <QTemporaryDir>
 #include <QRegularExpression>
+#include <QDir>
 #include <QTest>
 
 #include <filesystem>
@@ -161,16 +162,18 @@ private slots:
     {
         test::ScratchBank scratch;
         const QString herFolder = pathText(scratch.data().parent_path());
+        // As she reads it: with Windows' backslashes there.
+        const QString shown = QDir::toNativeSeparators(herFolder);
         EditorWindow window(toPath(QCoreApplication::applicationDirPath()));
         auto questions = std::make_unique<test::ScriptedQuestions>();
         test::ScriptedQuestions& script = *questions;
         window.setQuestions(std::move(questions));
         QVERIFY(window.openFolder(herFolder));
-        QVERIFY2(window.windowTitle().startsWith(herFolder + QStringLiteral("[*] — ")), qPrintable(window.windowTitle()));
+        QVERIFY2(window.windowTitle().startsWith(shown + QStringLiteral("[*] — ")), qPrintable(window.windowTitle()));
         script.press(QStringLiteral("Закрыть"));
         window.showPlace();
         QCOMPARE(script.unused(), 0);
-        QVERIFY2(script.seen().contains(QStringLiteral("Банк лежит в папке ") + herFolder + u'.'), qPrintable(script.seen()));
+        QVERIFY2(script.seen().contains(QStringLiteral("Банк лежит в папке ") + shown + u'.'), qPrintable(script.seen()));
         QVERIFY2(script.seen().contains(QStringLiteral("qw1.txt … qw15.txt")), qPrintable(script.seen()));
     }
 
