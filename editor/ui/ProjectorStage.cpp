@@ -6,14 +6,16 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPalette>
 #include <QScreen>
 
 namespace kvardelon::editor {
 
 Backdrop::Backdrop(QScreen* screen)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
+    // Never given the focus, not even by a click: a window manager lifts the focused full
+    // screen window above all others, and the game would vanish behind its own backdrop.
+    : QWidget(nullptr,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     // While it is the only window shown, its going away must not end the editor.
@@ -29,14 +31,6 @@ Backdrop::Backdrop(QScreen* screen)
         setScreen(screen);
         setGeometry(screen->geometry());
     }
-}
-
-void Backdrop::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        emit endAsked();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void Backdrop::closeEvent(QCloseEvent* event)

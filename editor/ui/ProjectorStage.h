@@ -12,8 +12,8 @@
 
 namespace kvardelon::editor {
 
-// A dark window over a whole screen that never rises above the game's windows. Escape or
-// closing it asks to end the game.
+// A dark window over a whole screen that never rises above the game's windows, nor takes
+// the focus from them. Closing it asks to end the game.
 class Backdrop : public QWidget {
     Q_OBJECT
 
@@ -24,13 +24,12 @@ signals:
     void endAsked();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };
 
 class ProjectorStage : public Stage {
 public:
-    // endAsked: Escape or closing on the backdrop.
+    // endAsked: closing the backdrop.
     ProjectorStage(QWidget& editor, std::function<void()> endAsked) : editor_(editor), endAsked_(std::move(endAsked)) {}
     ~ProjectorStage() override;
 
