@@ -132,10 +132,12 @@ void judge(std::vector<ImportRow>& rows, const check::Fits& fits)
     }
 }
 
-QString letterOf(const std::string& answerLine)
+// The right answer as its number: a letter would mislead, the spreadsheet's Russian «В» being
+// the game's C.
+QString rightAnswerCell(const std::string& answerLine)
 {
     const std::optional<std::int16_t> number = answerNumber(answerLine);
-    return number && *number >= 1 && *number <= 4 ? QString(QStringView(u"АБВГ")[*number - 1]) : qtext(answerLine);
+    return number && *number >= 1 && *number <= 4 ? QString::number(*number) : qtext(answerLine);
 }
 
 }  // namespace
@@ -175,7 +177,7 @@ QString exportCsv(const OpenBank& bank)
             QStringList row{QString::number(step), qtext(record.question)};
             for (const std::string& answer : record.answers)
                 row.append(qtext(answer));
-            row.append(letterOf(record.answerLine));
+            row.append(rightAnswerCell(record.answerLine));
             rows.push_back(row);
         }
     }
