@@ -37,7 +37,7 @@ const ActionSpec kActions[] = {
     {"file", "showPlace", "&Где лежит банк…", "Ctrl+Shift+O", Needs::Bank, [](EditorWindow& w) { w.showPlace(); }},
     {"file", nullptr, nullptr, nullptr, Needs::Nothing, nullptr},
     {"file", "importCsv", "&Импорт из таблицы CSV…", "Ctrl+I", Needs::Bank, [](EditorWindow& w) { w.importCsv(); }},
-    {"file", "exportCsv", "&Экспорт в таблицу CSV…", "Ctrl+E", Needs::Bank, [](EditorWindow& w) { w.exportCsv(); }},
+    {"file", "exportCsv", "&Экспорт в таблицу CSV…", "Ctrl+Shift+E", Needs::Bank, [](EditorWindow& w) { w.exportCsv(); }},
     {"file", nullptr, nullptr, nullptr, Needs::Nothing, nullptr},
     {"file", "quit", "В&ыход", "Ctrl+Q", Needs::Nothing, [](EditorWindow& w) { w.close(); }},
     {"edit", "newRecord", "&Новый вопрос", "Ctrl+N", Needs::Bank, [](EditorWindow& w) { w.newRecord(); }},
