@@ -64,6 +64,11 @@ void LiveCheck::checkStep(int step)
         found.clear();  // that it is empty says nothing more than that it could not be read
     // A note says what is meant: the line of how the game draws says it for the editor.
     std::erase_if(found, [](const Finding& f) { return check::severity(f.problem) == check::Severity::Note; });
+    // A step of only her questions with none yet wants one, not ten.
+    if (bank_.repeatsOwn(step) && file.file.records.empty())
+        for (Finding& finding : found)
+            if (finding.problem == check::Problem::TooFewRecords)
+                finding.plain = "на ступени ещё нет вашего вопроса: напишите хотя бы один, и он будет в каждой игре.";
     if (!file.readError.isEmpty())
         found.insert(found.begin(), Finding{.problem = check::Problem::CannotOpen, .file = file.path, .step = step,
                                             .message = utf8(file.readError)});

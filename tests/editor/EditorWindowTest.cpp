@@ -316,6 +316,13 @@ private slots:
         test::ScriptedQuestions& questions = script();
         questions.chooseNewBank(NewBankPlace{toPath(place.path()) / "bank", Template::Empty, true});
         window_->newBank();
+        // An empty step wants one of her questions, not ten.
+        QCOMPARE(window_->check().count(check::Severity::Error), kSteps);
+        for (const check::Finding& finding : window_->check().findings()) {
+            const QString said = QString::fromStdString(check::plainMessage(finding));
+            QVERIFY2(said.contains(QStringLiteral("напишите хотя бы один")) && !said.contains(QStringLiteral("десяти")),
+                     qPrintable(said));
+        }
         for (int step = 1; step <= kSteps; ++step)
             window_->bank().insertRecord({step, 0},
                                          Record{.question = "Вопрос учителя для ступени " + std::to_string(step),
