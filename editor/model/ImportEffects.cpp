@@ -65,13 +65,13 @@ QString playedText(const StepImport& effect)
 {
     const QString rows = counted(effect.rows, "вопрос", "вопроса", "вопросов");
     if (effect.played == effect.rows)
-        return effect.rows == 1 ? QStringLiteral("из таблицы 1 вопрос, он будет играть")
-                                : QStringLiteral("из таблицы %1, играть будут все").arg(rows);
+        return effect.rows == 1 ? QStringLiteral("из таблицы 1 вопрос, он будет в игре")
+                                : QStringLiteral("из таблицы %1, в игре будут все").arg(rows);
     if (effect.played == 0)
-        return effect.rows == 1 ? QStringLiteral("из таблицы 1 вопрос, играть он не будет: встанет после десятого")
-                                : QStringLiteral("из таблицы %1, играть не будет ни один: они встанут после десятого")
+        return effect.rows == 1 ? QStringLiteral("из таблицы 1 вопрос, в игре его не будет: он встанет после десятого")
+                                : QStringLiteral("из таблицы %1, в игре не будет ни одного: они встанут после десятого")
                                       .arg(rows);
-    return QStringLiteral("из таблицы %1, играть будут %2: игра берёт только первые десять").arg(rows).arg(effect.played);
+    return QStringLiteral("из таблицы %1, в игре будут %2: игра берёт только первые десять").arg(rows).arg(effect.played);
 }
 
 QString leavingText(const std::vector<Record>& leaving)

@@ -115,10 +115,12 @@ void ImportDialog::showSummary()
         summary_->setText(lines.join(u'\n'));
         return;
     }
-    lines.append(QStringLiteral("Вопросов в таблице: %1; не будет добавлено строк: %2. Ничего не изменится, "
-                                "пока вы не нажмёте «Импортировать»; импорт можно отменить (Ctrl+Z).")
-                     .arg(added)
-                     .arg(left));
+    const QString rows = left == 0 ? QStringLiteral("Вопросов в таблице: %1.").arg(added)
+                                   : QStringLiteral("Вопросов в таблице: %1; строк без ступени от 1 до 15, их не взять: %2.")
+                                         .arg(added)
+                                         .arg(left);
+    lines.append(rows + QStringLiteral(" Ничего не изменится, пока вы не нажмёте «Импортировать»; импорт можно "
+                                       "отменить (Ctrl+Z)."));
     lines.append(importSummary(bank_, plan_, mode()));
     summary_->setText(lines.join(u'\n'));
 }
