@@ -58,8 +58,7 @@ void EditorWindow::duplicateRecord()
     // On a step that repeats her questions a copy is never needed to make up ten.
     statusBar()->showMessage(
         bank_.repeatsOwn(at.step)
-            ? QStringLiteral("Копия встала %1-й: измените её в новый вопрос. Копировать, чтобы набрать десять, не нужно — "
-                             "ваши вопросы и так повторятся по кругу.")
+            ? QStringLiteral("Копия встала %1-й: измените её в новый вопрос (до десяти ваши и так повторятся).")
                   .arg(at.record + 1)
             : QStringLiteral("Копия встала %1-й. Пока она повторяет вопрос, проверка отмечает повтор.").arg(at.record + 1),
         kStatusMilliseconds);
