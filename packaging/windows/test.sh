@@ -24,9 +24,9 @@ export DISPLAY="$display" WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDE
 # A fresh prefix: Windows as a new user meets it, with no font of the game's but its own.
 wineboot -i > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
 
-# In three of the last four full runs from a fresh clone, windows.AccessibilityTest hung under
-# Wine before printing anything, beside a checker suite, and passed in a second when run again;
-# alone, beside the same suites, and in runs of the window suites it never hung, and its cause is
-# not found. A suite that times out is run once more, and its first time-out stays in the log.
+# Now and then a program under Wine hangs before printing anything, and passes when run again:
+# windows.AccessibilityTest in three of the last four full runs from a fresh clone, once the
+# checker's check.classroomBankHasNoFindings; alone it never hung, and the cause is not found.
+# A suite that times out is run once more, and its first time-out stays in the log.
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j2 --repeat after-timeout:2
 packaging/windows/smoke.sh "$build/dist" "$work"
