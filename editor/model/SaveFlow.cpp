@@ -68,6 +68,28 @@ bool hasProblem(const LiveCheck& check, check::Problem problem)
                        [problem](const check::Finding& finding) { return finding.problem == problem; });
 }
 
+// The answer to "write it / leave it as it is / cancel" about one step: the step leaves the
+// plan on the second; false on cancel.
+bool follow(int answer, SavePlan& plan, int step)
+{
+    if (answer == 1)
+        std::erase(plan.steps, step);
+    return answer == 0 || answer == 1;
+}
+
+// A step that cannot be saved: the others are saved without it, or, on cancel, none.
+bool saveTheRestWithout(Questions& questions, SavePlan& plan, int step, const QString& why)
+{
+    const int answer = questions.ask({.kind = Question::Kind::Warning,
+                                      .title = QStringLiteral("Ступень не сохранить"),
+                                      .text = why,
+                                      .buttons = {QStringLiteral("Сохранить остальные"), QStringLiteral("Отмена")}});
+    if (answer != 0)
+        return false;
+    std::erase(plan.steps, step);
+    return true;
+}
+
 // Asks about each file changed on disk; drops those the user keeps as they are there.
 bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& plan)
 {
@@ -87,9 +109,7 @@ bool askAboutChangedFiles(Questions& questions, const OpenBank& bank, SavePlan& 
                                                       gone ? QStringLiteral("Не записывать")
                                                            : QStringLiteral("Оставить файл как есть"),
                                                       QStringLiteral("Отмена")}});
-        if (answer == 1)
-            std::erase(plan.steps, step);
-        else if (answer != 0)
+        if (!follow(answer, plan, step))
             return false;
     }
     return true;
@@ -102,20 +122,16 @@ bool askAboutLongLines(Questions& questions, const OpenBank& bank, SavePlan& pla
     for (const auto& [step, record] : plan.tooLong) {
         const QString where = record >= 0 ? QStringLiteral("в вопросе %1").arg(record + 1)
                                           : QStringLiteral("после последнего вопроса");
-        const int answer = questions.ask(
-            {.kind = Question::Kind::Warning,
-             .title = QStringLiteral("Ступень не сохранить"),
-             .text = QStringLiteral("В файле %1 (ступень %2) %3 есть строка длиннее %4 байт. Таких строк игра не "
-                                    "читает: дойдя до неё, она остановится с ошибкой. Эта ступень не будет "
-                                    "сохранена, её вопросы останутся в редакторе. Сократите текст и сохраните снова.")
-                         .arg(pathText(bank.step(step).path))
-                         .arg(step)
-                         .arg(where)
-                         .arg(kMaxLineBytes),
-             .buttons = {QStringLiteral("Сохранить остальные"), QStringLiteral("Отмена")}});
-        if (answer != 0)
+        if (!saveTheRestWithout(questions, plan, step,
+                                QStringLiteral("В файле %1 (ступень %2) %3 есть строка длиннее %4 байт. Таких строк "
+                                               "игра не читает: дойдя до неё, она остановится с ошибкой. Эта ступень "
+                                               "не будет сохранена, её вопросы останутся в редакторе. Сократите "
+                                               "текст и сохраните снова.")
+                                    .arg(pathText(bank.step(step).path))
+                                    .arg(step)
+                                    .arg(where)
+                                    .arg(kMaxLineBytes)))
             return false;
-        std::erase(plan.steps, step);
     }
     return true;
 }
@@ -128,20 +144,15 @@ bool askAboutUnreadFiles(Questions& questions, const OpenBank& bank, SavePlan& p
         const StepFile& file = bank.step(step);
         const ReplaceTarget target = replaceTarget(file.path);
         if (!target.replaceable()) {
-            const int answer = questions.ask(
-                {.kind = Question::Kind::Warning,
-                 .title = QStringLiteral("Ступень не сохранить"),
-                 .text = QStringLiteral("На месте файла %1 (ступень %2) %3, а редактор пишет только в обычные "
-                                        "файлы. Эта ступень не будет сохранена, её вопросы останутся в редакторе. "
-                                        "Уберите то, что там лежит, или сохраните банк в другую папку "
-                                        "(«Файл → Сохранить как…»).")
-                             .arg(pathText(file.path))
-                             .arg(step)
-                             .arg(whatStandsThere(target)),
-                 .buttons = {QStringLiteral("Сохранить остальные"), QStringLiteral("Отмена")}});
-            if (answer != 0)
+            if (!saveTheRestWithout(questions, plan, step,
+                                    QStringLiteral("На месте файла %1 (ступень %2) %3, а редактор пишет только в "
+                                                   "обычные файлы. Эта ступень не будет сохранена, её вопросы "
+                                                   "останутся в редакторе. Уберите то, что там лежит, или сохраните "
+                                                   "банк в другую папку («Файл → Сохранить как…»).")
+                                        .arg(pathText(file.path))
+                                        .arg(step)
+                                        .arg(whatStandsThere(target))))
                 return false;
-            std::erase(plan.steps, step);
             continue;
         }
         const int answer = questions.ask(
@@ -159,9 +170,7 @@ bool askAboutUnreadFiles(Questions& questions, const OpenBank& bank, SavePlan& p
              .buttons = {QStringLiteral("Заменить файл"), QStringLiteral("Не сохранять эту ступень"),
                          QStringLiteral("Отмена")},
              .defaultButton = 1});
-        if (answer == 1)
-            std::erase(plan.steps, step);
-        else if (answer != 0)
+        if (!follow(answer, plan, step))
             return false;
     }
     return true;
@@ -186,9 +195,7 @@ bool askAboutLinksOut(Questions& questions, const OpenBank& bank, SavePlan& plan
              .buttons = {QStringLiteral("Сохранить в тот файл"), QStringLiteral("Не сохранять эту ступень"),
                          QStringLiteral("Отмена")},
              .defaultButton = 1});
-        if (answer == 1)
-            std::erase(plan.steps, step);
-        else if (answer != 0)
+        if (!follow(answer, plan, step))
             return false;
     }
     return true;
